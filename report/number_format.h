@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace moltherm {
+
+// Fixed-width, right-aligned number fields of the report. A text longer than `width` becomes
+// `width` asterisks, so a field never grows. Rounding is half away from zero, applied to the
+// shortest decimal form of the double (the digits that read back as the same value), so 2.675
+// gives "2.68" as a reader expects. A value that rounds to zero is written without a minus sign.
+
+// The number by the pattern "0." + `decimals` zeros: "-1.50", "0.125", "3." (no field width).
+std::string FormatPattern(double value, int decimals);
+
+// FormatPattern right-aligned in exactly `width` characters.
+std::string FormatFixed(double value, int width, int decimals);
+
+// The number by the pattern "0." + `decimals` zeros + "E+00": "6.0558E+30", "1.0000E+100",
+// right-aligned in exactly `width` characters.
+std::string FormatExp(double value, int width, int decimals);
+
+}  // namespace moltherm

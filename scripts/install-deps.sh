@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, only those missing,
+# so that repeated runs cost nothing. Usage: install-deps.sh [build|gui|test]
+set -euo pipefail
+what=${1:-test}
+
+packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev qt6-base-dev)
+case "$what" in
+  build) ;;
+  gui) packages+=(xvfb xauth fonts-dejavu-core fonts-urw-base35) ;;
+  test) packages+=(xvfb xauth fonts-dejavu-core fonts-urw-base35 cups cups-client printer-driver-cups-pdf poppler-utils) ;;
+  *) echo "usage: $0 [build|gui|test]" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
