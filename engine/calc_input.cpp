@@ -16,7 +16,9 @@ const std::string& TextAt(const std::vector<std::string>& texts, std::size_t ind
     return index < texts.size() ? texts[index] : empty;
 }
 
-bool UsableCoefficient(double value) { return std::isfinite(value) && value > 0; }
+bool UsableCoefficient(double value) {
+    return std::isfinite(value) && value > 0;
+}
 
 // What the computation would refuse, attributed to the field that causes it.
 Error CheckComputable(const PhysicalConstants& c, const CalcInputTexts& in,

@@ -7,7 +7,8 @@
 namespace moltherm {
 
 // One calculation's input, as stored by the calculate command and read by the engine.
-// Arrays keep the window's indexing: vibFreq[1..nModes] (element 0 unused), elecEnergy[0..lastLevel].
+// Arrays keep the window's indexing: vibFreq[1..nModes] (element 0 unused),
+// elecEnergy[0..lastLevel].
 struct MolecularData {
     std::int16_t nAtoms = 1;
     double temperature = 0;  // [K]

@@ -7,8 +7,12 @@
 namespace moltherm {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Checks the grammar  [+-] (digits [. digits?] | . digits) [(e|E) [+-] digits]  and tells
 // whether the significand has a non-zero digit and the decimal exponent of its leading digit.
@@ -78,7 +82,7 @@ std::optional<double> ParseNumber(std::string_view text) {
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec == std::errc::result_out_of_range) {
         if (shape.leadExponent > 0) return std::nullopt;  // overflow: beyond a double
-        value = 0;                                         // underflow reads as zero
+        value = 0;                                        // underflow reads as zero
     } else if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
         return std::nullopt;
     }
@@ -98,6 +102,8 @@ std::optional<std::int16_t> ParseWholeNumber(std::string_view text) {
     return RoundToInt16(*value);
 }
 
-std::string WholeNumberText(long long value) { return std::to_string(value); }
+std::string WholeNumberText(long long value) {
+    return std::to_string(value);
+}
 
 }  // namespace moltherm

@@ -51,8 +51,8 @@ ThermoOutcome ComputeThermo(const PhysicalConstants& c, const MolecularData& dat
     return ComputeThermoAt(c, data, *parsed, degeneracies);
 }
 
-ThermoOutcome ComputeThermoAt(const PhysicalConstants& c, const MolecularData& data,
-                              double T, const DegeneracyTexts& degeneracies) {
+ThermoOutcome ComputeThermoAt(const PhysicalConstants& c, const MolecularData& data, double T,
+                              const DegeneracyTexts& degeneracies) {
     ThermoOutcome out{T, std::nullopt, {}};
     if (T < 0) {
         out.error = kNegativeTemperature;

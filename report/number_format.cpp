@@ -16,8 +16,8 @@ struct Decimal {
 
 Decimal ShortestDecimal(double value) {
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                      std::chars_format::scientific);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const std::size_t ePos = text.find('e');
     Decimal d;
@@ -48,10 +48,13 @@ bool RoundDigits(std::string& digits, int keep) {
     return true;
 }
 
-bool AllZero(const std::string& digits) { return digits.find_first_not_of('0') == std::string::npos; }
+bool AllZero(const std::string& digits) {
+    return digits.find_first_not_of('0') == std::string::npos;
+}
 
 std::string FitWidth(const std::string& text, int width) {
-    if (static_cast<int>(text.size()) > width) return std::string(static_cast<std::size_t>(width), '*');
+    if (static_cast<int>(text.size()) > width)
+        return std::string(static_cast<std::size_t>(width), '*');
     return std::string(static_cast<std::size_t>(width) - text.size(), ' ') + text;
 }
 

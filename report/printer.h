@@ -8,7 +8,7 @@ namespace moltherm {
 // The default printer as the print command uses it. Each operation that can fail returns the
 // one-line message of the failure; the window's platform layer implements it.
 class Printer {
-public:
+  public:
     virtual ~Printer() = default;
     virtual std::string fontName() const = 0;
     virtual void setFontName(const std::string& name) = 0;

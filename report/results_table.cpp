@@ -13,7 +13,7 @@ constexpr std::size_t kHeadingWidth = 15;  // temperature, "K" and the fill befo
 // (10^11 K and above) stands on a line of its own above the names.
 std::string Heading(double temperature) {
     std::string label = FormatPattern(temperature, 2) + "K";
-    if (label.size() < kHeadingWidth) {
+    if (label.size() <= kHeadingWidth) {
         label.append(kHeadingWidth - label.size(), ' ');
         return label + kColumnNames + kEol;
     }
@@ -33,11 +33,12 @@ std::string FixedRow(const char* label, double trans, double rot, double vib, do
 std::string FormatResultsTable(double temperature, const ThermoResults& r, double avogadro) {
     const std::string sep(2, ' ');
     std::string t = Heading(temperature);
-    t += "  q            : " + FormatExp(avogadro * r.trans.q, 10, 4) + FormatFixed(r.rot.q, 10, 3) +
-         sep + FormatFixed(r.vib.q, 12, 8) + sep + FormatFixed(r.elec.q, 8, 3) + sep +
-         FormatExp(avogadro * r.total.q, 12, 4) + kEol;
+    t += "  q            : " + FormatExp(avogadro * r.trans.q, 10, 4) +
+         FormatFixed(r.rot.q, 10, 3) + sep + FormatFixed(r.vib.q, 12, 8) + sep +
+         FormatFixed(r.elec.q, 8, 3) + sep + FormatExp(avogadro * r.total.q, 12, 4) + kEol;
     t += "  q/N          : " + FormatExp(r.trans.q, 10, 4) + std::string(10, ' ') + sep +
-         std::string(12, ' ') + sep + std::string(8, ' ') + sep + FormatExp(r.total.q, 12, 4) + kEol;
+         std::string(12, ' ') + sep + std::string(8, ' ') + sep + FormatExp(r.total.q, 12, 4) +
+         kEol;
     t += FixedRow("  S/(J/(K mol)): ", r.trans.s, r.rot.s, r.vib.s, r.elec.s, r.total.s);
     t += FixedRow(" Cp/(J/(K mol)): ", r.trans.cp, r.rot.cp, r.vib.cp, r.elec.cp, r.total.cp);
     t += FixedRow("  U/(kJ/mol)   : ", r.trans.u / 1000, r.rot.u / 1000, r.vib.u / 1000,

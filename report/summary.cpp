@@ -35,13 +35,15 @@ std::string FormatSummary(const SummaryInput& in) {
         }
         s += std::string(kEol) + "Vibrational data" + kEol + " # Energy*cm (degen)" + kEol;
         for (std::size_t row = 0; row < in.vibFreq.size(); ++row)
-            s += FormatFixed(static_cast<double>(row + 1), 3, 0) + FormatFixed(in.vibFreq[row], 9, 2) +
-                 "   (" + TextAt(in.vibDegeneracies, row) + ")" + kEol;
+            s += FormatFixed(static_cast<double>(row + 1), 3, 0) +
+                 FormatFixed(in.vibFreq[row], 9, 2) + "   (" + TextAt(in.vibDegeneracies, row) +
+                 ")" + kEol;
     }
     s += std::string(kEol) + "Electronic Data" + kEol + "Level  Energy*cm (degen)" + kEol;
     for (std::size_t level = 0; level < in.elecEnergy.size(); ++level)
-        s += FormatFixed(static_cast<double>(level), 4, 0) + FormatFixed(in.elecEnergy[level], 12, 2) +
-             "   (" + TextAt(in.elecDegeneracies, level) + ")" + kEol;
+        s += FormatFixed(static_cast<double>(level), 4, 0) +
+             FormatFixed(in.elecEnergy[level], 12, 2) + "   (" +
+             TextAt(in.elecDegeneracies, level) + ")" + kEol;
     s += kEol;
     return s;
 }

@@ -16,9 +16,9 @@ struct SummaryInput {
     double molarMass = 0;
     std::string sigmaText;
     double rotConst1 = 0, rotConst2 = 0, rotConst3 = 0;
-    std::span<const double> vibFreq;           // rows 1..nModes, as [0..nModes-1]
+    std::span<const double> vibFreq;                // rows 1..nModes, as [0..nModes-1]
     std::span<const std::string> vibDegeneracies;   // rows 1..nModes
-    std::span<const double> elecEnergy;        // levels 0..lastLevel
+    std::span<const double> elecEnergy;             // levels 0..lastLevel
     std::span<const std::string> elecDegeneracies;  // levels 0..lastLevel
 };
 

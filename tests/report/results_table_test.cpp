@@ -1,0 +1,134 @@
+#include "report/results_table.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "engine/calc_input.h"
+#include "engine/thermo.h"
+
+namespace moltherm {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    EXPECT_EQ(start, text.size()) << "text must end in CR LF";
+    return lines;
+}
+
+class ResultsTable : public ::testing::Test {
+  protected:
+    // Reads the molecule as "Calc" does and returns the table for each temperature in turn.
+    std::string Tables(CalcInputTexts texts, std::initializer_list<const char*> temperatures) {
+        data.nModes = static_cast<std::int16_t>(std::max<std::size_t>(1, texts.wavenumbers.size()));
+        data.lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
+        EXPECT_FALSE(ReadCalcInput(c, texts, data).has_value());
+        StoreCoefficients(c, texts.nonlinear, data);
+        std::string all;
+        for (const char* t : temperatures) {
+            const ThermoOutcome o =
+                ComputeThermo(c, data, t, {texts.vibDegeneracies, texts.elecDegeneracies});
+            EXPECT_TRUE(o.ok()) << t;
+            all += FormatResultsTable(*o.temperature, o.results, c.avogadro);
+        }
+        return all;
+    }
+
+    PhysicalConstants c;
+    MolecularData data;
+};
+
+CalcInputTexts Atom(const char* name, const char* molarMass) {
+    CalcInputTexts t;
+    t.name = name;
+    t.atomCount = "1";
+    t.temperature = "298.15";
+    t.molarMass = molarMass;
+    t.energies = {"0"};
+    t.sigma = "1";
+    t.elecDegeneracies = {"1"};
+    return t;
+}
+
+CalcInputTexts Cl2() {
+    CalcInputTexts t = Atom("Cl2", "70.906");
+    t.atomCount = "2";
+    t.sigma = "2";
+    t.rotConsts = {"0.244", "", ""};
+    t.wavenumbers = {"560"};
+    t.vibDegeneracies = {"1"};
+    return t;
+}
+
+TEST_F(ResultsTable, Cl2AtTwoTemperaturesByteForByte) {
+    const std::string expected =
+        "298.15K        translational rotational vibrational  electronic     total\r\n"
+        "  q            : 1.4320E+31   424.643    1.07186500     1.000    6.5180E+33\r\n"
+        "  q/N          : 2.3779E+07                                      1.0823E+10\r\n"
+        "  S/(J/(K mol)):  162.003      58.628       2.192       0.000     222.822\r\n"
+        " Cp/(J/(K mol)):   20.786       8.315       4.677       0.000      33.778\r\n"
+        "  U/(kJ/mol)   :    3.718       2.479       0.481       0.000       6.679\r\n"
+        "  H/(kJ/mol)   :    6.197       2.479       0.481       0.000       9.158\r\n"
+        "  A/(kJ/mol)   :  -44.583     -15.001      -0.172       0.000     -59.756\r\n"
+        "  G/(kJ/mol)   :  -42.104     -15.001      -0.172       0.000     -57.277\r\n"
+        "\r\n"
+        "1000.00K       translational rotational vibrational  electronic     total\r\n"
+        "  q            : 2.9503E+32  1424.260    1.80756780     1.000    7.5954E+35\r\n"
+        "  q/N          : 4.8991E+08                                      1.2612E+12\r\n"
+        "  S/(J/(K mol)):  187.157      68.690      10.332       0.000     266.179\r\n"
+        " Cp/(J/(K mol)):   20.786       8.315       7.879       0.000      36.980\r\n"
+        "  U/(kJ/mol)   :   12.472       8.315       5.410       0.000      26.196\r\n"
+        "  H/(kJ/mol)   :   20.786       8.315       5.410       0.000      34.511\r\n"
+        "  A/(kJ/mol)   : -174.686     -60.375      -4.922       0.000    -239.983\r\n"
+        "  G/(kJ/mol)   : -166.371     -60.375      -4.922       0.000    -231.668\r\n"
+        "\r\n";
+    EXPECT_EQ(Tables(Cl2(), {"298.15", "1000"}), expected);
+}
+
+TEST_F(ResultsTable, ArgonAtomLinesAndLineLengths) {
+    const std::vector<std::string> lines = Lines(Tables(Atom("Ar", "39.948"), {"298.15"}));
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[1],
+              "  q            : 6.0558E+30     1.000    1.00000000     1.000    6.0558E+30");
+    EXPECT_EQ(lines[3],
+              "  S/(J/(K mol)):  154.847       0.000       0.000       0.000     154.847");
+    EXPECT_EQ(lines[8],
+              "  G/(kJ/mol)   :  -39.970       0.000       0.000       0.000     -39.970");
+    EXPECT_EQ(lines[0].size(), 73u);
+    EXPECT_EQ(lines[1].size(), 75u);
+    EXPECT_EQ(lines[2].size(), 75u);
+    for (int k = 3; k <= 8; ++k) EXPECT_EQ(lines[k].size(), 73u);
+    EXPECT_EQ(lines[9], "");
+}
+
+TEST_F(ResultsTable, HeadingKeepsColumnNamesInPlace) {
+    const ThermoResults r;
+    const std::string names = "translational rotational vibrational  electronic     total";
+    EXPECT_EQ(Lines(FormatResultsTable(5, r, 1))[0], "5.00K" + std::string(10, ' ') + names);
+    EXPECT_EQ(Lines(FormatResultsTable(1000, r, 1))[0], "1000.00K" + std::string(7, ' ') + names);
+    EXPECT_EQ(Lines(FormatResultsTable(12345678901.0, r, 1))[0], "12345678901.00K" + names);
+    // Too long for the heading: the temperature stands on a line of its own.
+    const std::vector<std::string> lines = Lines(FormatResultsTable(1e11, r, 1));
+    EXPECT_EQ(lines[0], "100000000000.00K");
+    EXPECT_EQ(lines[1], std::string(15, ' ') + names);
+    EXPECT_EQ(lines[2].substr(0, 17), "  q            : ");
+}
+
+TEST_F(ResultsTable, CellThatDoesNotFitShowsAsterisksAndKeepsTheLayout) {
+    ThermoResults r;
+    r.trans.q = r.total.q = r.rot.q = r.vib.q = r.elec.q = 1;
+    r.rot.s = 123456.0;
+    r.total.u = -2e6;  // -2000 kJ/mol
+    const std::vector<std::string> lines = Lines(FormatResultsTable(298.15, r, 1));
+    EXPECT_EQ(lines[3],
+              "  S/(J/(K mol)):    0.000    ********       0.000       0.000       0.000");
+    EXPECT_EQ(lines[5],
+              "  U/(kJ/mol)   :    0.000       0.000       0.000       0.000    ********");
+}
+
+}  // namespace
+}  // namespace moltherm
