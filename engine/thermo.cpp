@@ -63,6 +63,10 @@ ThermoOutcome ComputeThermoAt(const PhysicalConstants& c, const MolecularData& d
         out.error = kInvalidTemperature;
         return out;
     }
+    // The stored arrays must cover the rows and levels the counts name.
+    if (static_cast<int>(data.elecEnergy.size()) <= data.lastLevel ||
+        (data.nAtoms > 1 && static_cast<int>(data.vibFreq.size()) <= data.nModes))
+        return ThermoOutcome{T, "Rows and levels do not match the stored data", {}};
     ThermoResults& r = out.results;
     const double R = c.gasConst;
     r.kT = c.boltzmann * T;

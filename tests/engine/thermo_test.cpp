@@ -209,6 +209,9 @@ TEST(Thermo, DegeneracyTextThatIsNotANumberIsAMessage) {
     m.texts.vibDegeneracies = {"1"};
     m.texts.elecDegeneracies = {"0"};
     EXPECT_EQ(m.compute("298.15").error, "Invalid degeneracy");
+    m.texts.elecDegeneracies = {"1"};
+    m.data.nModes = 2;  // more rows than were stored: refused, never read past the end
+    EXPECT_EQ(m.compute("298.15").error, "Rows and levels do not match the stored data");
 }
 
 }  // namespace
