@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/outcome_writer.h"
+
+namespace moltherm::cli {
+
+inline constexpr const char* kProgramName = "moltherm-cli";
+inline constexpr const char* kDefaultTemperature = "298.15";
+
+struct CliOptions {
+    std::string input;                      // a path, or "-" for standard input
+    std::vector<std::string> temperatures;  // as typed, in order; never empty
+    OutputFormat format = OutputFormat::kText;
+    bool crlf = false;
+    std::optional<std::string> timestamp;  // replaces the clock's date and time
+};
+
+// The options to run with, or what to print and the exit status instead: --help and --version
+// (status 0, text for standard output), a usage error (status 2, one line for standard error).
+struct CommandLine {
+    std::optional<CliOptions> options;
+    int exitCode = 0;
+    std::string out;
+    std::string err;
+};
+
+CommandLine ParseCommandLine(int argc, const char* const* argv);
+
+}  // namespace moltherm::cli

@@ -1,0 +1,72 @@
+#include "cli/json_writer.h"
+
+#include <nlohmann/json.hpp>
+
+#include "cli/number_output.h"
+
+namespace moltherm::cli {
+namespace {
+
+void AppendJsonString(std::string& out, const std::string& text) {
+    out += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+void AppendContribution(std::string& out, const char* key, const Contribution& c) {
+    out += ",\"";
+    out += key;
+    out += "\":{";
+    const std::pair<const char*, double> values[] = {
+        {"\"q\":", c.q},  {",\"U\":", c.u}, {",\"H\":", c.h},  {",\"A\":", c.a},
+        {",\"G\":", c.g}, {",\"S\":", c.s}, {",\"Cp\":", c.cp}};
+    for (const auto& [label, value] : values) {
+        out += label;
+        AppendJsonNumber(out, value);
+    }
+    out += '}';
+}
+
+}  // namespace
+
+void JsonWriter::begin() {
+    buffer() += '[';
+}
+
+void JsonWriter::write(const MoleculeOutcome& outcome) {
+    std::string& out = buffer();
+    out += first_ ? "" : ",";
+    out += eol();
+    first_ = false;
+    out += "{\"name\":";
+    if (outcome.spec.name)
+        AppendJsonString(out, *outcome.spec.name);
+    else
+        out += "null";
+    if (!outcome.ok()) {
+        out += ",\"error\":";
+        AppendJsonString(out, *outcome.error);
+    } else {
+        out += ",\"results\":[";
+        for (std::size_t i = 0; i < outcome.results.size(); ++i) {
+            const TemperatureResult& result = outcome.results[i];
+            out += i == 0 ? "{\"temperature\":" : ",{\"temperature\":";
+            AppendJsonNumber(out, result.temperature);
+            AppendContribution(out, "translational", result.results.trans);
+            AppendContribution(out, "rotational", result.results.rot);
+            AppendContribution(out, "vibrational", result.results.vib);
+            AppendContribution(out, "electronic", result.results.elec);
+            AppendContribution(out, "total", result.results.total);
+            out += '}';
+        }
+        out += ']';
+    }
+    out += '}';
+    flushWhenFull();
+}
+
+void JsonWriter::end() {
+    if (!first_) buffer() += eol();
+    buffer() += ']';
+    buffer() += eol();
+}
+
+}  // namespace moltherm::cli

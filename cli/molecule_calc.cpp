@@ -1,0 +1,54 @@
+#include "cli/molecule_calc.h"
+
+#include <string_view>
+
+#include "engine/thermo.h"
+
+namespace moltherm::cli {
+namespace {
+
+bool IsTemperatureMessage(std::string_view message) {
+    return message == messages::kNoTemperature || message == kInvalidTemperature ||
+           message == kNegativeTemperature;
+}
+
+std::string AtTemperature(const std::string& temperatureText, const std::string& message) {
+    return "temperature \"" + temperatureText + "\": " + message;
+}
+
+}  // namespace
+
+MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeSpec spec,
+                                  std::span<const std::string> temperatures) {
+    MoleculeOutcome outcome;
+    outcome.spec = std::move(spec);
+    CalcInputTexts& texts = outcome.spec.texts;
+    MolecularData& data = outcome.data;
+    texts.temperature = temperatures.front();
+    data.nModes = outcome.spec.nModes;
+    data.lastLevel = outcome.spec.lastLevel;
+
+    if (auto error = ReadCalcInput(constants, texts, data)) {
+        outcome.error =
+            IsTemperatureMessage(*error) ? AtTemperature(texts.temperature, *error) : *error;
+        return outcome;
+    }
+    StoreCoefficients(constants, texts.nonlinear, data);
+
+    const DegeneracyTexts degeneracies{texts.vibDegeneracies, texts.elecDegeneracies};
+    outcome.results.reserve(temperatures.size());
+    for (const std::string& temperature : temperatures) {
+        ThermoOutcome thermo = ComputeThermo(constants, data, temperature, degeneracies);
+        if (!thermo.ok()) {
+            outcome.results.clear();
+            outcome.error = IsTemperatureMessage(*thermo.error)
+                                ? AtTemperature(temperature, *thermo.error)
+                                : *thermo.error;
+            return outcome;
+        }
+        outcome.results.push_back({*thermo.temperature, thermo.results});
+    }
+    return outcome;
+}
+
+}  // namespace moltherm::cli

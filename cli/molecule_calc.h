@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "cli/molecule_spec.h"
+#include "engine/constants.h"
+#include "engine/molecular_data.h"
+
+namespace moltherm::cli {
+
+struct TemperatureResult {
+    double temperature = 0;  // [K]
+    ThermoResults results;
+};
+
+// What one molecule gives: the stored data and one result grid per temperature, in the order
+// given, or the one message that refused it. Never a part of the temperatures.
+struct MoleculeOutcome {
+    MoleculeSpec spec;
+    MolecularData data;
+    std::vector<TemperatureResult> results;
+    std::optional<std::string> error;  // without the molecule's label
+    bool ok() const { return !error.has_value(); }
+};
+
+// Runs the molecule as the window runs "Calc" with the first temperature in its box, then
+// "New T" with each temperature in turn (the first one again included, as "Calc" computes its
+// table from the box). A refused temperature is named in the message: `temperature "-1":
+// Negative temperature`. `temperatures` must not be empty.
+MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeSpec spec,
+                                  std::span<const std::string> temperatures);
+
+}  // namespace moltherm::cli

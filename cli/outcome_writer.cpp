@@ -1,0 +1,27 @@
+#include "cli/outcome_writer.h"
+
+#include "cli/csv_writer.h"
+#include "cli/json_writer.h"
+#include "cli/text_writer.h"
+
+namespace moltherm::cli {
+
+void OutcomeWriter::flush() {
+    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    out_.flush();
+    buffer_.clear();
+}
+
+std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(std::ostream& out, const OutputStyle& style) {
+    switch (style.format) {
+        case OutputFormat::kJson:
+            return std::make_unique<JsonWriter>(out, style);
+        case OutputFormat::kCsv:
+            return std::make_unique<CsvWriter>(out, style);
+        case OutputFormat::kText:
+            break;
+    }
+    return std::make_unique<TextWriter>(out, style);
+}
+
+}  // namespace moltherm::cli

@@ -1,0 +1,106 @@
+#include "cli/run.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "cli/command_line.h"
+#include "cli/json_reader.h"
+#include "cli/local_clock.h"
+#include "cli/molecule_calc.h"
+#include "cli/molecule_reader.h"
+#include "cli/outcome_writer.h"
+
+namespace moltherm::cli {
+namespace {
+
+std::string UsageError(const std::string& message) {
+    return std::string(kProgramName) + ": " + message + "\n";
+}
+
+std::optional<std::string> ReadAll(std::istream& in, std::string& text) {
+    std::ostringstream content;
+    content << in.rdbuf();
+    if (in.bad()) return std::string("cannot be read");
+    text = std::move(content).str();
+    return std::nullopt;
+}
+
+// The input's text, or the one line that says why there is none.
+std::optional<std::string> ReadInput(const std::string& path, std::istream& standardInput,
+                                     std::string& text) {
+    if (path == "-") {
+        if (auto error = ReadAll(standardInput, text)) return "standard input " + *error;
+        return std::nullopt;
+    }
+    // A directory opens like a file and only fails to read, with no clear reason.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) return path + ": is a directory";
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return path + ": " + std::strerror(errno);
+    if (auto error = ReadAll(file, text)) return path + ": " + *error;
+    return std::nullopt;
+}
+
+}  // namespace
+
+int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock& clock) {
+    const CommandLine commandLine = ParseCommandLine(argc, argv);
+    if (!commandLine.options) {
+        io.out << commandLine.out;
+        io.err << commandLine.err;
+        return commandLine.exitCode;
+    }
+    const CliOptions& options = *commandLine.options;
+
+    std::string text;
+    if (auto error = ReadInput(options.input, io.in, text)) {
+        io.err << UsageError(*error);
+        return 2;
+    }
+    const std::string source = options.input == "-" ? "standard input" : options.input;
+    const JsonMoleculeStream molecules(text);
+    if (const auto& syntax = molecules.syntaxError()) {
+        io.err << UsageError(source + ": not valid JSON: " + syntax->reason + " (line " +
+                             std::to_string(syntax->line) + ", column " +
+                             std::to_string(syntax->column) + ")");
+        return 2;
+    }
+
+    OutputStyle style;
+    style.format = options.format;
+    style.crlf = options.crlf;
+    style.stamp = options.timestamp ? *options.timestamp : ClockStamp(clock);
+    const std::unique_ptr<OutcomeWriter> writer = MakeOutcomeWriter(io.out, style);
+    const PhysicalConstants constants;
+    bool anyRefused = false;
+
+    writer->begin();
+    molecules.forEachMolecule([&](JsonNode&& node, std::size_t position) {
+        MoleculeRead read = ReadMolecule(node, position);
+        const std::string label = read.spec.label;
+        MoleculeOutcome outcome;
+        if (read.error) {
+            outcome.spec = std::move(read.spec);
+            outcome.error = std::move(read.error);
+        } else {
+            outcome = CalculateMolecule(constants, std::move(read.spec), options.temperatures);
+        }
+        if (!outcome.ok()) {
+            anyRefused = true;
+            if (options.format != OutputFormat::kJson)
+                io.err << kProgramName << ": " << label << ": " << *outcome.error << '\n';
+        }
+        writer->write(outcome);
+    });
+    writer->end();
+    writer->flush();
+    return anyRefused ? 1 : 0;
+}
+
+}  // namespace moltherm::cli
