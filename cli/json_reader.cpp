@@ -41,8 +41,9 @@ JsonSyntaxError SyntaxErrorAt(std::string_view text, std::size_t position,
     // The library's text reads "[json.exception...] parse error at line L, column C: REASON;
     // last read: '...'"; the echo of the input may hold anything, so only the reason is kept.
     std::string reason = what;
-    if (const std::size_t colon = reason.find(": "); colon != std::string::npos)
-        reason.erase(0, colon + 2);
+    if (const std::size_t colon = reason.find("]"); colon != std::string::npos)
+        if (const std::size_t start = reason.find(": ", colon); start != std::string::npos)
+            reason.erase(0, start + 2);
     if (const std::size_t echo = reason.find("; last read"); echo != std::string::npos)
         reason.erase(echo);
     error.reason = reason;
@@ -210,6 +211,11 @@ const char* KindDescription(JsonNode::Kind kind) {
 JsonMoleculeStream::JsonMoleculeStream(std::string_view text) : text_(text) {
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
         syntaxError_ = JsonSyntaxError{1, 1, "the input is empty"};
+        return;
+    }
+    // The parser takes a NUL byte for the end of the input and would ignore what follows it.
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+        syntaxError_ = SyntaxErrorAt(text, nul + 1, "unexpected NUL byte");
         return;
     }
     if (auto patch = PatchOverflowingNumbers(text)) {
