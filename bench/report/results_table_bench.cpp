@@ -1,0 +1,47 @@
+// One complete results table text for water; target <= 5 us.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+#include "engine/calc_input.h"
+#include "engine/thermo.h"
+#include "report/results_table.h"
+
+namespace {
+
+using namespace moltherm;
+
+ThermoResults WaterResults(const PhysicalConstants& c) {
+    CalcInputTexts texts;
+    texts.name = "H2O";
+    texts.atomCount = "3";
+    texts.temperature = "298.15";
+    texts.molarMass = "18.015";
+    texts.energies = {"0"};
+    texts.sigma = "2";
+    texts.nonlinear = true;
+    texts.rotConsts = {"27.877", "14.512", "9.285"};
+    texts.wavenumbers = {"3657", "1595", "3756"};
+    texts.vibDegeneracies = {"1", "1", "1"};
+    texts.elecDegeneracies = {"1"};
+    MolecularData data;
+    data.nModes = 3;
+    if (ReadCalcInput(c, texts, data)) std::abort();
+    StoreCoefficients(c, true, data);
+    const ThermoOutcome outcome =
+        ComputeThermo(c, data, "298.15", {texts.vibDegeneracies, texts.elecDegeneracies});
+    if (!outcome.ok()) std::abort();
+    return outcome.results;
+}
+
+void BM_FormatResultsTableWater(benchmark::State& state) {
+    const PhysicalConstants c;
+    const ThermoResults results = WaterResults(c);
+    for (auto _ : state) {
+        std::string table = FormatResultsTable(298.15, results, c.avogadro);
+        benchmark::DoNotOptimize(table);
+    }
+}
+BENCHMARK(BM_FormatResultsTableWater);
+
+}  // namespace
