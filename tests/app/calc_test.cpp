@@ -345,6 +345,27 @@ TEST_F(CalcTest, AnAtomNeedsNoRotationalOrVibrationalInput) {
               std::string::npos);
 }
 
+TEST_F(CalcTest, AnAtomIgnoresWhatItsMoleculeRowsStillHold) {
+    EnterAtom(*this);
+    up("spnN");
+    type("txtRotationalConst", "junk", 1);
+    type("txtFreq", "-1", 1);
+    down("spnN");
+    press("cmdCalc");
+    EXPECT_TRUE(resultsMode());
+}
+
+TEST_F(CalcTest, TheNameIsCopiedAsTypedBlanksIncluded) {
+    EnterAtom(*this);
+    type("txtName", "  Ar");
+    press("cmdCalc");
+    EXPECT_NE(form.summaryText().find("Gas phase   Ar atom.\r\n"), std::string::npos);
+    press("cmdNewData");
+    type("txtName", " ");
+    press("cmdCalc");
+    EXPECT_TRUE(resultsMode());
+}
+
 TEST_F(CalcTest, ALinearMoleculeIgnoresTheBoxesOfANonlinearOne) {
     EnterHCl(*this);
     up("spnN");

@@ -198,6 +198,16 @@ TEST_F(MoleculeTypeTest, ASymmetryNumberGivenWhileNonlinearIsKeptWhenLinear) {
     EXPECT_EQ(text("txtSigma"), "4");
 }
 
+TEST_F(MoleculeTypeTest, TheSymmetryNumberStopsAt16Bits) {
+    atoms(3);
+    choose("optNonlinear");
+    form.setText(ControlId{"txtSigma"}, "32767");
+    form.IncreaseSigma();
+    EXPECT_EQ(text("txtSigma"), "32767");
+    form.DecreaseSigma();
+    EXPECT_EQ(text("txtSigma"), "32766");
+}
+
 TEST_F(MoleculeTypeTest, TheAtomCountStopsWhereTheModesFill16Bits) {
     atoms(2);
     form.setText(ControlId{"txtN"}, "10923");

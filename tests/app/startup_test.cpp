@@ -126,6 +126,9 @@ TEST(StartupTest, FormLoadSetsTheFormLevelState) {
     EXPECT_EQ(form.height(), 6720);
     EXPECT_EQ(form.startHeight(), 6720);
     EXPECT_EQ(form.startScaleHeight(), 6315);
+    // The client area at its design place (2820, 1860), inside the border and title bar.
+    EXPECT_EQ(form.left(), 2820 - 60);
+    EXPECT_EQ(form.top(), 1860 - 345);
     EXPECT_EQ(form.molType(), "linear");
     EXPECT_EQ(form.nModes(), 1);
     EXPECT_EQ(form.lastLevel(), 0);
