@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QStringList>
 
 namespace moltherm::gui {
 
@@ -9,8 +10,27 @@ bool IsTypewriterFamily(const QString& family) {
     return family.startsWith(QLatin1String("courier"), Qt::CaseInsensitive);
 }
 
+bool IsFontInstalled(const QString& family) {
+    // Qt names a family found at several foundries "Family [foundry]".
+    const QString found = QFontInfo(QFont(family)).family();
+    return found.compare(family, Qt::CaseInsensitive) == 0 ||
+           found.startsWith(family + QLatin1String(" ["), Qt::CaseInsensitive);
+}
+
 QFont MonospacedFont(const QString& family, qreal pointSize) {
+    static const QStringList kCourierLookalikes = {
+        QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
+        QStringLiteral("Nimbus Mono PS"), QStringLiteral("Nimbus Mono L"),
+        QStringLiteral("Courier")};
     QFont font(family);
+    if (IsTypewriterFamily(family) && !IsFontInstalled(family)) {
+        for (const QString& candidate : kCourierLookalikes) {
+            if (IsFontInstalled(candidate)) {
+                font.setFamily(candidate);
+                break;
+            }
+        }
+    }
     font.setPointSizeF(pointSize);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);

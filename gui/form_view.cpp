@@ -1,0 +1,380 @@
+#include "gui/form_view.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
+
+#include "gui/control_widgets.h"
+#include "gui/default_font.h"
+#include "gui/form_surface.h"
+#include "gui/option_button.h"
+#include "gui/spinner_bar.h"
+#include "gui/twips.h"
+
+namespace moltherm::gui {
+
+using app::Control;
+using app::ControlId;
+using app::ControlKind;
+using app::ControlProperty;
+
+namespace {
+
+// The margin kept right of and below the lowest control when the client area scrolls; less
+// than the 95 twips that the frames' layout leaves below them, so that no bar appears then.
+constexpr int kContentMarginTwips = 60;
+// The size the default font starts from: the classic 8-point dialog font.
+constexpr qreal kDialogFontPoints = 8.25;
+
+std::vector<CaptionRoom> CaptionRooms(const app::frmMoltherm& form) {
+    std::vector<CaptionRoom> rooms;
+    for (const Control* c : form.controls()) {
+        if (c->text.empty() || c->font) continue;
+        CaptionRoom::Kind kind;
+        switch (c->kind) {
+            case ControlKind::Label:
+                kind = CaptionRoom::Kind::Label;
+                break;
+            case ControlKind::CommandButton:
+                kind = CaptionRoom::Kind::Button;
+                break;
+            case ControlKind::OptionButton:
+                kind = CaptionRoom::Kind::Option;
+                break;
+            case ControlKind::Frame:
+                kind = CaptionRoom::Kind::FrameTitle;
+                break;
+            default:
+                continue;
+        }
+        rooms.push_back({kind, QString::fromStdString(c->text), TwipsToPixels(c->width),
+                         TwipsToPixels(c->height)});
+    }
+    return rooms;
+}
+
+// Qt's key text as the window's character code; 0 for keys that are no character.
+int KeyAscii(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return 0;
+    if (key.modifiers() & (Qt::AltModifier | Qt::MetaModifier)) return 0;
+    const QString text = key.text();
+    if (text.size() != 1) return 0;
+    const char16_t code = text.at(0).unicode();
+    return code < 256 ? code : 0;
+}
+
+}  // namespace
+
+template <typename Call>
+auto FormView::forward(Call&& call) {
+    struct Depth {
+        FormView* view;
+        explicit Depth(FormView* v) : view(v) { ++view->modelDepth_; }
+        ~Depth() {
+            if (--view->modelDepth_ == 0) view->settleAfterModel();
+        }
+    } depth(this);
+    return call();
+}
+
+FormView::FormView(app::frmMoltherm& form, QWidget* parent) : QWidget(parent), form_(form) {
+    setWindowTitle(QString::fromStdString(form_.caption()));
+    setFocusPolicy(Qt::NoFocus);
+    setFont(ChooseDefaultFont(CaptionRooms(form_), PreferredDialogFamilies(), kDialogFontPoints));
+
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setWidgetResizable(false);
+    surface_ = new FormSurface(scroll_);
+    scroll_->setWidget(surface_);
+    connect(surface_, &FormSurface::pointerMoved, this, [this](int buttons, int shift, QPoint p) {
+        forward([&] {
+            form_.mouseMove(buttons, shift, static_cast<float>(PixelsToTwips(p.x())),
+                            static_cast<float>(PixelsToTwips(p.y())));
+        });
+    });
+
+    for (const Control* c : form_.controls()) addWidget(*c);
+    form_.addObserver(this);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { onFocusChanged(now); });
+    showWindowSize();
+}
+
+FormView::~FormView() {
+    form_.removeObserver(this);
+}
+
+void FormView::open() {
+    ++applyingWindow_;
+    move(TwipsToPixels(form_.left()), TwipsToPixels(form_.top()));
+    show();
+    showWindowSize();
+    --applyingWindow_;
+    forward([&] { form_.show(); });
+}
+
+QWidget* FormView::widgetFor(const ControlId& id) const {
+    const auto it = widgets_.find({id.name, id.index});
+    return it == widgets_.end() ? nullptr : it->second.data();
+}
+
+// ---- Widgets for controls
+
+void FormView::addWidget(const Control& control) {
+    QWidget* parent = surface_;
+    if (!control.container.empty()) {
+        if (QWidget* frame = widgetFor(ControlId{control.container, -1})) parent = frame;
+    }
+    QWidget* widget = CreateControlWidget(control, parent);
+    ShowControl(widget, control);
+    widgets_[{control.id.name, control.id.index}] = widget;
+    ids_[widget] = control.id;
+    connectInput(control, widget);
+}
+
+void FormView::connectInput(const Control& control, QWidget* widget) {
+    const ControlId id = control.id;
+    switch (control.kind) {
+        case ControlKind::TextBox:
+            widget->installEventFilter(this);
+            if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+                connect(line, &QLineEdit::textEdited, this, [this, id, line](const QString& text) {
+                    const bool taken =
+                        forward([&] { return form_.typeText(id, text.toStdString()); });
+                    if (!taken) {
+                        if (const Control* c = form_.find(id))
+                            line->setText(QString::fromStdString(c->text));
+                    }
+                });
+            }
+            break;
+        case ControlKind::CommandButton:
+            connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                    [this, id] { forward([&] { form_.click(id); }); });
+            break;
+        case ControlKind::OptionButton: {
+            auto* option = static_cast<OptionButton*>(widget);
+            connect(option, &OptionButton::chosen, this,
+                    [this, id] { forward([&] { form_.chooseOption(id); }); });
+            connect(option, &OptionButton::accessKeyPressed, this, [this, option] {
+                const QKeySequence key = QKeySequence::mnemonic(option->text());
+                const QString letter =
+                    key.toString(QKeySequence::PortableText).section(QLatin1Char('+'), -1);
+                if (letter.size() == 1) forward([&] { form_.accessKey(letter.at(0).toLatin1()); });
+            });
+            break;
+        }
+        case ControlKind::Spinner: {
+            auto* spinner = static_cast<SpinnerBar*>(widget);
+            connect(spinner, &SpinnerBar::upArrow, this,
+                    [this, id] { forward([&] { form_.spinUp(id); }); });
+            connect(spinner, &SpinnerBar::downArrow, this,
+                    [this, id] { forward([&] { form_.spinDown(id); }); });
+            break;
+        }
+        case ControlKind::Frame:
+        case ControlKind::Label:
+            break;
+    }
+}
+
+// ---- What the model reports
+
+void FormView::controlCreated(const Control& control) {
+    addWidget(control);
+}
+
+void FormView::controlDestroyed(const ControlId& id) {
+    const auto it = widgets_.find({id.name, id.index});
+    if (it == widgets_.end()) return;
+    QWidget* widget = it->second.data();
+    widgets_.erase(it);
+    if (!widget) return;
+    ids_.erase(widget);
+    // The element may be the very widget whose event is being handled (a spinner whose row is
+    // rebuilt): it goes once that event is over.
+    widget->hide();
+    widget->deleteLater();
+}
+
+void FormView::propertyChanged(const Control& control, ControlProperty property) {
+    if (QWidget* widget = widgetFor(control.id)) ShowProperty(widget, control, property);
+}
+
+void FormView::focusMoved(const Control* control) {
+    if (!control) {
+        if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused))
+            focused->clearFocus();
+        return;
+    }
+    if (QWidget* widget = widgetFor(control->id)) {
+        widget->setFocus(Qt::OtherFocusReason);
+        scroll_->ensureWidgetVisible(widget);
+    }
+}
+
+void FormView::windowPropertySet(app::WindowProperty property) {
+    ++applyingWindow_;
+    if (property == app::WindowProperty::Height)
+        showWindowSize();
+    else
+        move(TwipsToPixels(form_.left()), TwipsToPixels(form_.top()));
+    --applyingWindow_;
+}
+
+// ---- Settling after the model
+
+void FormView::settleAfterModel() {
+    updateSurfaceSize();
+    reportClientSize();
+    syncFocus();
+}
+
+void FormView::syncFocus() {
+    const Control* focus = form_.focus();
+    QWidget* target = focus ? widgetFor(focus->id) : nullptr;
+    if (target && QApplication::focusWidget() != target) {
+        ++modelDepth_;
+        target->setFocus(Qt::OtherFocusReason);
+        --modelDepth_;
+    }
+    if (target) scroll_->ensureWidgetVisible(target);
+}
+
+void FormView::onFocusChanged(QWidget* now) {
+    // Focus moves that the model made, or that Qt made while a control was hidden or
+    // disabled, are settled afterwards from the model's own focus.
+    if (modelDepth_ > 0 || now == nullptr || !isAncestorOf(now)) return;
+    const auto it = ids_.find(now);
+    if (it == ids_.end()) {
+        syncFocus();
+        return;
+    }
+    const Control* current = form_.focus();
+    if (current && current->id == it->second) return;
+    const ControlId id = it->second;
+    forward([&] { form_.moveFocus(id); });
+}
+
+bool FormView::focusNextPrevChild(bool next) {
+    // Qt asks for the next control itself when it hides or disables the focused one; the
+    // model's focus settles that once the model's change is over.
+    if (modelDepth_ > 0) return true;
+    forward([&] { form_.tabFocus(!next); });
+    return true;
+}
+
+bool FormView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto it = ids_.find(watched);
+    if (it == ids_.end()) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const int ascii = KeyAscii(*key);
+    if (ascii == 0) return false;
+    const ControlId id = it->second;
+    const int result = forward([&] { return form_.keyPress(id, ascii); });
+    if (result == ascii) return false;
+    // The handler swallowed the key, or replaced it with another character.
+    if (result != 0) {
+        if (auto* line = qobject_cast<QLineEdit*>(watched); line && !line->isReadOnly()) {
+            line->insert(QString(QChar(result)));
+            forward([&] { form_.typeText(id, line->text().toStdString()); });
+        }
+    }
+    return true;
+}
+
+// ---- Window size and the scrolled client area
+
+QSize FormView::contentSize() const {
+    int right = 0;
+    int bottom = 0;
+    for (const Control* c : form_.controls()) {
+        if (!c->container.empty() || !c->visible) continue;
+        right = std::max(right, TwipsToPixels(c->left + c->width + kContentMarginTwips));
+        bottom = std::max(bottom, TwipsToPixels(c->top + c->height + kContentMarginTwips));
+    }
+    return {right, bottom};
+}
+
+int FormView::scrollBarExtent() const {
+    return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+}
+
+QSize FormView::viewportFor(QSize area) const {
+    // A scroll bar appears only where the controls reach beyond the area, and the room it
+    // takes may call for the other one.
+    const QSize content = contentSize();
+    const int bar = scrollBarExtent();
+    bool vertical = content.height() > area.height();
+    const bool horizontal = content.width() > area.width() - (vertical ? bar : 0);
+    if (horizontal && !vertical) vertical = content.height() > area.height() - bar;
+    return {area.width() - (vertical ? bar : 0), area.height() - (horizontal ? bar : 0)};
+}
+
+QSize FormView::modelClientSize() const {
+    return {TwipsToPixels(form_.scaleWidth()), TwipsToPixels(form_.scaleHeight())};
+}
+
+void FormView::showWindowSize() {
+    // The window never grows past the screen's free area; what is taller scrolls, and the
+    // vertical scroll bar comes beside the client area rather than over its right edge.
+    QSize limit(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen())
+        limit = shown->availableGeometry().size() - (frameGeometry().size() - size());
+    const QSize client = modelClientSize();
+    const int height = std::min(client.height(), limit.height());
+    const int bar = contentSize().height() > height ? scrollBarExtent() : 0;
+    const int width = std::min(client.width() + bar, limit.width());
+    ++applyingWindow_;
+    resize(width, height);
+    --applyingWindow_;
+}
+
+void FormView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    scroll_->setGeometry(rect());
+    updateSurfaceSize();
+    if (applyingWindow_ == 0 && modelDepth_ == 0) reportClientSize();
+}
+
+void FormView::reportClientSize() {
+    if (!isVisible()) return;
+    // The user resized the window, or the screen could not hold the height the model set.
+    const QSize client = viewportFor(size());
+    if (client == modelClientSize()) return;
+    const int scaleWidth = PixelsToTwips(client.width());
+    const int scaleHeight = PixelsToTwips(client.height());
+    const int frameWidth = form_.width() - form_.scaleWidth();
+    const int frameHeight = form_.height() - form_.scaleHeight();
+    forward([&] {
+        form_.userResized(scaleWidth + frameWidth, scaleHeight + frameHeight, scaleWidth,
+                          scaleHeight);
+    });
+}
+
+void FormView::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (applyingWindow_ > 0 || !isVisible()) return;
+    const int left = PixelsToTwips(x());
+    const int top = PixelsToTwips(y());
+    if (left == form_.left() && top == form_.top()) return;
+    forward([&] { form_.userMoved(left, top); });
+}
+
+void FormView::updateSurfaceSize() {
+    // As large as the client area, or as the controls on it where they reach further.
+    const QSize viewport = viewportFor(size());
+    surface_->resize(viewport.expandedTo(contentSize()));
+}
+
+}  // namespace moltherm::gui

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "app/form_observer.h"
+#include "app/frm_moltherm.h"
+
+class QScrollArea;
+
+namespace moltherm::gui {
+
+class FormSurface;
+
+// The window frmMoltherm on screen. It draws every control of the model as a Qt widget at the
+// model's twips geometry, mirrors each change the model reports, and hands the user's input
+// to the model's entry points; it decides nothing itself. The client area scrolls, so that
+// rows of a frame taller than the screen stay reachable.
+class FormView final : public QWidget, private app::FormObserver {
+    Q_OBJECT
+
+  public:
+    explicit FormView(app::frmMoltherm& form, QWidget* parent = nullptr);
+    ~FormView() override;
+    FormView(const FormView&) = delete;
+    FormView& operator=(const FormView&) = delete;
+
+    // Shows the window at the model's position and size, then runs the model's first display.
+    void open();
+
+    // The widget that draws a control; nullptr when the control does not exist.
+    QWidget* widgetFor(const app::ControlId& id) const;
+    QScrollArea* scrollArea() const { return scroll_; }
+    FormSurface* surface() const { return surface_; }
+    app::frmMoltherm& form() const { return form_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // FormObserver
+    void controlCreated(const app::Control& control) override;
+    void controlDestroyed(const app::ControlId& id) override;
+    void propertyChanged(const app::Control& control, app::ControlProperty property) override;
+    void focusMoved(const app::Control* control) override;
+    void windowPropertySet(app::WindowProperty property) override;
+
+    // Runs one call of the model; when the outermost call returns, the view settles what
+    // Qt may have done on its own meanwhile (focus, scrolled area, a capped window size).
+    template <typename Call>
+    auto forward(Call&& call);
+    void settleAfterModel();
+
+    void addWidget(const app::Control& control);
+    void connectInput(const app::Control& control, QWidget* widget);
+    void onFocusChanged(QWidget* now);
+    void syncFocus();
+    void showWindowSize();
+    void reportClientSize();
+    void updateSurfaceSize();
+    QSize contentSize() const;
+    QSize viewportFor(QSize area) const;
+    QSize modelClientSize() const;
+    int scrollBarExtent() const;
+
+    using Key = std::pair<std::string, int>;
+    app::frmMoltherm& form_;
+    QScrollArea* scroll_ = nullptr;
+    FormSurface* surface_ = nullptr;
+    std::map<Key, QPointer<QWidget>> widgets_;
+    std::map<const QObject*, app::ControlId> ids_;
+    int modelDepth_ = 0;
+    int applyingWindow_ = 0;
+};
+
+}  // namespace moltherm::gui

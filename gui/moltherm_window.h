@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/frm_moltherm.h"
+#include "gui/form_view.h"
+#include "gui/qt_clock.h"
+#include "gui/qt_printer.h"
+
+namespace moltherm::gui {
+
+// The running program's window: the model frmMoltherm on the system's clock and default
+// printer, and the view that shows it. Needs a QApplication prepared by PrepareApplication.
+class MolthermWindow {
+  public:
+    MolthermWindow() = default;
+    MolthermWindow(const MolthermWindow&) = delete;
+    MolthermWindow& operator=(const MolthermWindow&) = delete;
+
+    app::frmMoltherm& form() { return form_; }
+    FormView& view() { return view_; }
+
+  private:
+    QtClock clock_;
+    QtPrinter printer_;
+    app::frmMoltherm form_{clock_, printer_};
+    FormView view_{form_};
+};
+
+// The application-wide settings the window is drawn for: the Fusion style, whose spinner
+// arrows the window relies on, the program's icon and names.
+void PrepareApplication();
+
+}  // namespace moltherm::gui

@@ -1,0 +1,18 @@
+#include "gui/run.h"
+
+#include <QApplication>
+
+#include "gui/moltherm_window.h"
+
+namespace moltherm::gui {
+
+int RunMoltherm(int& argc, char** argv, const std::function<void(FormView&)>& opened) {
+    QApplication application(argc, argv);
+    PrepareApplication();
+    MolthermWindow window;
+    window.view().open();
+    if (opened) opened(window.view());
+    return QApplication::exec();
+}
+
+}  // namespace moltherm::gui
