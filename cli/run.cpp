@@ -100,6 +100,11 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
     });
     writer->end();
     writer->flush();
+    // A full disk or a closed pipe must not pass for a complete report.
+    if (!io.out) {
+        io.err << UsageError("cannot write the output");
+        return 2;
+    }
     return anyRefused ? 1 : 0;
 }
 

@@ -1,5 +1,8 @@
 // The installed program run as a user runs it: files, standard input, exit status, line ends.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
 
 #include "tests/cli/cli_test_support.h"
 
@@ -165,6 +168,14 @@ TEST(EndToEnd, NotJsonIsAUsageErrorThatSaysSoAndPrintsNothing) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err.rfind("moltherm-cli: " + path + ": not valid JSON: ", 0), 0u) << run.err;
     EXPECT_NE(run.err.find("(line 2, column"), std::string::npos) << run.err;
+}
+
+TEST(EndToEnd, OutputThatCannotBeWrittenIsNoSuccess) {
+    const std::string command = std::string("'") + MOLTHERM_CLI_PATH + "' '" +
+                                ExamplePath("molecules.json") + "' >/dev/full 2>/dev/null";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
 }
 
 TEST(EndToEnd, VersionAndHelp) {
