@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 #include <nlohmann/json.hpp>
-#include <span>
 #include <string_view>
 
 #include "engine/number_text.h"

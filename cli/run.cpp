@@ -19,7 +19,7 @@
 namespace moltherm::cli {
 namespace {
 
-std::string UsageError(const std::string& message) {
+std::string ProgramMessage(const std::string& message) {
     return std::string(kProgramName) + ": " + message + "\n";
 }
 
@@ -60,15 +60,15 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
 
     std::string text;
     if (auto error = ReadInput(options.input, io.in, text)) {
-        io.err << UsageError(*error);
+        io.err << ProgramMessage(*error);
         return 2;
     }
     const std::string source = options.input == "-" ? "standard input" : options.input;
     const JsonMoleculeStream molecules(text);
     if (const auto& syntax = molecules.syntaxError()) {
-        io.err << UsageError(source + ": not valid JSON: " + syntax->reason + " (line " +
-                             std::to_string(syntax->line) + ", column " +
-                             std::to_string(syntax->column) + ")");
+        io.err << ProgramMessage(source + ": not valid JSON: " + syntax->reason + " (line " +
+                                 std::to_string(syntax->line) + ", column " +
+                                 std::to_string(syntax->column) + ")");
         return 2;
     }
 
@@ -93,8 +93,11 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
         }
         if (!outcome.ok()) {
             anyRefused = true;
-            if (options.format != OutputFormat::kJson)
+            if (options.format != OutputFormat::kJson) {
+                // On a terminal the message then stands after the molecules before it.
+                writer->flush();
                 io.err << kProgramName << ": " << label << ": " << *outcome.error << '\n';
+            }
         }
         writer->write(outcome);
     });
@@ -102,7 +105,7 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
     writer->flush();
     // A full disk or a closed pipe must not pass for a complete report.
     if (!io.out) {
-        io.err << UsageError("cannot write the output");
+        io.err << ProgramMessage("cannot write the output");
         return 2;
     }
     return anyRefused ? 1 : 0;
