@@ -19,4 +19,9 @@ std::string FormatFixed(double value, int width, int decimals);
 // right-aligned in exactly `width` characters.
 std::string FormatExp(double value, int width, int decimals);
 
+// The same fields appended to `out`, for building long texts without temporaries.
+void AppendPattern(std::string& out, double value, int decimals);
+void AppendFixed(std::string& out, double value, int width, int decimals);
+void AppendExp(std::string& out, double value, int width, int decimals);
+
 }  // namespace moltherm
