@@ -7,17 +7,13 @@
 namespace moltherm {
 namespace {
 
-using testing::TypedMolecule;
+using namespace moltherm::testing;
 
 TypedMolecule Hcl() {
-    return TypedMolecule::Linear("36.461", "10.59", "1", {"2990.95"});
+    return TypedMolecule(HclTexts());
 }
-
 TypedMolecule Water() {
-    TypedMolecule m = TypedMolecule::Linear("18.015", "27.877", "2", {"3657", "1595", "3756"});
-    m.texts.nonlinear = true;
-    m.texts.rotConsts = {"27.877", "14.512", "9.285"};
-    return m;
+    return TypedMolecule(WaterTexts());
 }
 
 // Each row breaks one thing of a good molecule; the message is that of the first failing check.
@@ -95,12 +91,13 @@ TEST(ReadCalcInput, BoundaryValuesPass) {
     blanks.texts.name = "   ";  // only the empty name fails
     EXPECT_EQ(blanks.read(), "");
     TypedMolecule levels = Hcl();
-    levels.setLevels({"0", "0", "0"}, {"1", "1", "1"});
+    levels.texts.energies = {"0", "0", "0"};
+    levels.texts.elecDegeneracies = {"1", "1", "1"};
     EXPECT_EQ(levels.read(), "");
 }
 
 TEST(ReadCalcInput, AtomReadsNoRotationalOrVibrationalBox) {
-    TypedMolecule ar = TypedMolecule::Atom("39.948");
+    TypedMolecule ar(ArgonTexts());
     ar.texts.rotConsts = {"", "junk", "-1"};
     ar.texts.wavenumbers = {"", "x"};
     ar.data.vibFreq = {0, 123, 456};
@@ -109,7 +106,7 @@ TEST(ReadCalcInput, AtomReadsNoRotationalOrVibrationalBox) {
     EXPECT_EQ(ar.data.vibFreq.size(), 3u);  // not re-dimensioned for an atom
     EXPECT_EQ(ar.data.vibFreq[2], 456);
     EXPECT_EQ(ar.data.rotCoef, 42);
-    TypedMolecule empty = TypedMolecule::Atom("39.948");
+    TypedMolecule empty(ArgonTexts());
     empty.texts.energies = {""};
     EXPECT_EQ(empty.read(), "Invalid electronic energy");  // atoms check their energies too
 }
@@ -154,7 +151,8 @@ TEST(ReadCalcInput, StoresFieldsUpToTheFailure) {
 
 TEST(ReadCalcInput, ResizesLevelAndRowArrays) {
     TypedMolecule w = Water();
-    w.setLevels({"0", "500", "1000"}, {"1", "2", "3"});
+    w.texts.energies = {"0", "500", "1000"};
+    w.texts.elecDegeneracies = {"1", "2", "3"};
     ASSERT_EQ(w.read(), "");
     ASSERT_EQ(w.data.elecEnergy.size(), 3u);
     EXPECT_EQ(w.data.elecEnergy[2], 1000);

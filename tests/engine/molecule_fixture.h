@@ -7,6 +7,7 @@
 
 #include "engine/calc_input.h"
 #include "engine/thermo.h"
+#include "tests/support/worked_examples.h"
 
 namespace moltherm::testing {
 
@@ -16,38 +17,11 @@ struct TypedMolecule {
     PhysicalConstants constants;
     MolecularData data;
 
-    static TypedMolecule Atom(const std::string& molarMass) {
-        TypedMolecule m;
-        m.texts.name = "X";
-        m.texts.atomCount = "1";
-        m.texts.temperature = "298.15";
-        m.texts.molarMass = molarMass;
-        m.texts.energies = {"0"};
-        m.texts.sigma = "1";
-        m.texts.elecDegeneracies = {"1"};
-        return m;
-    }
-
-    static TypedMolecule Linear(const std::string& molarMass, const std::string& rot,
-                                const std::string& sigma, std::vector<std::string> wavenumbers) {
-        TypedMolecule m = Atom(molarMass);
-        m.texts.atomCount = wavenumbers.size() == 1 ? "2" : "3";
-        m.texts.sigma = sigma;
-        m.texts.rotConsts = {rot, "", ""};
-        m.texts.vibDegeneracies.assign(wavenumbers.size(), "1");
-        m.texts.wavenumbers = std::move(wavenumbers);
-        return m;
-    }
-
-    void setLevels(std::vector<std::string> energies, std::vector<std::string> degeneracies) {
-        texts.energies = std::move(energies);
-        texts.elecDegeneracies = std::move(degeneracies);
-    }
+    explicit TypedMolecule(CalcInputTexts typed) : texts(std::move(typed)) {}
 
     // Returns the refusal's message, or "" when the data were stored and the coefficients set.
     std::string read() {
-        data.nModes =
-            static_cast<std::int16_t>(texts.wavenumbers.empty() ? 1 : texts.wavenumbers.size());
+        data.nModes = static_cast<std::int16_t>(std::max<std::size_t>(1, texts.wavenumbers.size()));
         data.lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
         const auto error = ReadCalcInput(constants, texts, data);
         if (error) return *error;
@@ -67,5 +41,14 @@ struct TypedMolecule {
         return outcome.results;
     }
 };
+
+inline CalcInputTexts LinearTexts(const std::string& molarMass, const std::string& rot,
+                                  const std::string& sigma, std::vector<std::string> wavenumbers) {
+    CalcInputTexts t = DiatomicTexts("X", molarMass, sigma, rot, "");
+    t.atomCount = wavenumbers.size() == 1 ? "2" : "3";
+    t.vibDegeneracies.assign(wavenumbers.size(), "1");
+    t.wavenumbers = std::move(wavenumbers);
+    return t;
+}
 
 }  // namespace moltherm::testing

@@ -7,6 +7,7 @@
 
 #include "engine/calc_input.h"
 #include "engine/thermo.h"
+#include "tests/support/worked_examples.h"
 
 namespace moltherm {
 namespace {
@@ -42,55 +43,12 @@ class ResultsTable : public ::testing::Test {
     MolecularData data;
 };
 
-CalcInputTexts Atom(const char* name, const char* molarMass) {
-    CalcInputTexts t;
-    t.name = name;
-    t.atomCount = "1";
-    t.temperature = "298.15";
-    t.molarMass = molarMass;
-    t.energies = {"0"};
-    t.sigma = "1";
-    t.elecDegeneracies = {"1"};
-    return t;
-}
-
-CalcInputTexts Cl2() {
-    CalcInputTexts t = Atom("Cl2", "70.906");
-    t.atomCount = "2";
-    t.sigma = "2";
-    t.rotConsts = {"0.244", "", ""};
-    t.wavenumbers = {"560"};
-    t.vibDegeneracies = {"1"};
-    return t;
-}
-
 TEST_F(ResultsTable, Cl2AtTwoTemperaturesByteForByte) {
-    const std::string expected =
-        "298.15K        translational rotational vibrational  electronic     total\r\n"
-        "  q            : 1.4320E+31   424.643    1.07186500     1.000    6.5180E+33\r\n"
-        "  q/N          : 2.3779E+07                                      1.0823E+10\r\n"
-        "  S/(J/(K mol)):  162.003      58.628       2.192       0.000     222.822\r\n"
-        " Cp/(J/(K mol)):   20.786       8.315       4.677       0.000      33.778\r\n"
-        "  U/(kJ/mol)   :    3.718       2.479       0.481       0.000       6.679\r\n"
-        "  H/(kJ/mol)   :    6.197       2.479       0.481       0.000       9.158\r\n"
-        "  A/(kJ/mol)   :  -44.583     -15.001      -0.172       0.000     -59.756\r\n"
-        "  G/(kJ/mol)   :  -42.104     -15.001      -0.172       0.000     -57.277\r\n"
-        "\r\n"
-        "1000.00K       translational rotational vibrational  electronic     total\r\n"
-        "  q            : 2.9503E+32  1424.260    1.80756780     1.000    7.5954E+35\r\n"
-        "  q/N          : 4.8991E+08                                      1.2612E+12\r\n"
-        "  S/(J/(K mol)):  187.157      68.690      10.332       0.000     266.179\r\n"
-        " Cp/(J/(K mol)):   20.786       8.315       7.879       0.000      36.980\r\n"
-        "  U/(kJ/mol)   :   12.472       8.315       5.410       0.000      26.196\r\n"
-        "  H/(kJ/mol)   :   20.786       8.315       5.410       0.000      34.511\r\n"
-        "  A/(kJ/mol)   : -174.686     -60.375      -4.922       0.000    -239.983\r\n"
-        "  G/(kJ/mol)   : -166.371     -60.375      -4.922       0.000    -231.668\r\n"
-        "\r\n";
-    EXPECT_EQ(Tables(Cl2(), {"298.15", "1000"}), expected);
+    EXPECT_EQ(Tables(testing::Cl2Texts(), {"298.15", "1000"}), testing::kCl2Tables);
 }
 
 TEST_F(ResultsTable, ArgonAtomLinesAndLineLengths) {
-    const std::vector<std::string> lines = Lines(Tables(Atom("Ar", "39.948"), {"298.15"}));
+    const std::vector<std::string> lines = Lines(Tables(testing::ArgonTexts(), {"298.15"}));
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[1],
               "  q            : 6.0558E+30     1.000    1.00000000     1.000    6.0558E+30");

@@ -4,14 +4,16 @@
 
 #include <vector>
 
+#include "tests/support/worked_examples.h"
+
 namespace moltherm {
 namespace {
 
 class Summary : public ::testing::Test {
   protected:
     Summary() {
-        in.dateText = "12/5/2026";
-        in.timeText = "3:04:05 AM";
+        in.dateText = testing::kReportDate;
+        in.timeText = testing::kReportTime;
         in.elecEnergy = ground;
         in.elecDegeneracies = groundDegen;
     }
@@ -30,22 +32,7 @@ TEST_F(Summary, LinearMoleculeWorkedExample) {
     in.rotConst1 = 10.59;
     in.vibFreq = freq;
     in.vibDegeneracies = degen;
-    EXPECT_EQ(FormatSummary(in),
-              "Moltherm Calculation   12/5/2026  3:04:05 AM\r\n"
-              "Gas phase linear molecule HCl.\r\n"
-              "All data for 1 mole at 1 bar.\r\n"
-              "Molar Mass = 36.461 g/mol.\r\n"
-              "Symmetry Number = 1.\r\n"
-              "Rotational Constant = 10.590000/cm.\r\n"
-              "\r\n"
-              "Vibrational data\r\n"
-              " # Energy*cm (degen)\r\n"
-              " 1.  2990.95   (1)\r\n"
-              "\r\n"
-              "Electronic Data\r\n"
-              "Level  Energy*cm (degen)\r\n"
-              "  0.        0.00   (1)\r\n"
-              "\r\n");
+    EXPECT_EQ(FormatSummary(in), testing::kHclSummary);
 }
 
 TEST_F(Summary, AtomHasNoRotationalOrVibrationalLines) {
@@ -53,16 +40,7 @@ TEST_F(Summary, AtomHasNoRotationalOrVibrationalLines) {
     in.nAtoms = 1;
     in.molarMass = 39.948;
     in.sigmaText = "1";
-    EXPECT_EQ(FormatSummary(in),
-              "Moltherm Calculation   12/5/2026  3:04:05 AM\r\n"
-              "Gas phase Ar atom.\r\n"
-              "All data for 1 mole at 1 bar.\r\n"
-              "Molar Mass = 39.948 g/mol.\r\n"
-              "\r\n"
-              "Electronic Data\r\n"
-              "Level  Energy*cm (degen)\r\n"
-              "  0.        0.00   (1)\r\n"
-              "\r\n");
+    EXPECT_EQ(FormatSummary(in), testing::kArgonSummary);
 }
 
 TEST_F(Summary, NonlinearRowsLevelsAndTextsAsTheyStand) {
