@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QFontInfo>
 #include <QLocale>
+#include <QProcess>
 #include <QTest>
 #include <map>
 
@@ -101,6 +102,22 @@ class PlatformTest : public QObject {
         const auto message = moltherm::gui::MissingDisplayMessage(
             [](const char*) -> std::optional<std::string> { return std::nullopt; });
         QVERIFY(message.has_value());
+    }
+
+    void programWithoutDisplaySaysSoInOneLine() {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QLatin1String(name));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(MOLTHERM_BINARY), {});
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(error.count(QLatin1Char('\n')), 1);
+        QVERIFY2(error.contains(QLatin1String("moltherm-cli")), qPrintable(error));
+        QVERIFY(program.readAllStandardOutput().isEmpty());
     }
 
     void courierIsMatchedToAnInstalledFixedPitchFont_data() {
