@@ -110,7 +110,11 @@ FormView::FormView(app::frmMoltherm& form, QWidget* parent) : QWidget(parent), f
 }
 
 FormView::~FormView() {
+    // The widgets go while this is still a FormView, and hear nothing of their own teardown.
+    disconnect(qApp, nullptr, this, nullptr);
     form_.removeObserver(this);
+    for (const auto& [widget, id] : ids_) const_cast<QObject*>(widget)->removeEventFilter(this);
+    delete scroll_;
 }
 
 void FormView::open() {
