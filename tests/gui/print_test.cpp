@@ -9,6 +9,8 @@
 #include <QSet>
 #include <clocale>
 
+#include "gui/qt_printer.h"
+#include "report/printer.h"
 #include "window_driver.h"
 
 using moltherm::gui::testing::EnterHydrogenChloride;
@@ -143,6 +145,33 @@ class PrintTest : public QObject {
         }
         QVERIFY(expected.contains(QStringLiteral(
             "1000.00K       translational rotational vibrational  electronic     total")));
+    }
+
+    void longReportBreaksIntoPagesWithoutLosingALine() {
+        moltherm::gui::QtPrinter printer;
+        printer.setFontName("Nimbus Sans");
+        std::string table;
+        for (int k = 1; k <= 150; ++k)
+            table += "  line " + std::to_string(k) + " :    1.000       2.000       3.000\r\n";
+        const QSet<QString> before = PdfFiles();
+        const auto error = moltherm::PrintReport(printer, "Moltherm Calculation\r\n\r\n", table);
+        QVERIFY2(!error, error ? error->c_str() : "");
+        QCOMPARE(printer.fontName(), std::string("Nimbus Sans"));
+
+        const QString pdf = waitForNewPdf(before);
+        QVERIFY2(!pdf.isEmpty(), "no new PDF from the printer");
+        const CommandResult text =
+            Run(QStringLiteral("pdftotext"),
+                {QStringLiteral("-fixed"), QStringLiteral("6"), pdf, QStringLiteral("-")});
+        QVERIFY2(text.ok, qPrintable(text.output));
+        QVERIFY(text.output.count(QLatin1Char('\f')) >= 3);  // 151 lines of 10 points on A4
+        const QStringList printed = TextLines(text.output);
+        QCOMPARE(printed.size(), 151);
+        const qsizetype indent = printed.first().indexOf(QLatin1Char('M'));
+        for (int k = 1; k <= 150; ++k) {
+            QCOMPARE(printed[k].mid(indent),
+                     QStringLiteral("  line %1 :    1.000       2.000       3.000").arg(k));
+        }
     }
 
     void missingDefaultPrinterIsReportedAndTheReportStays() {
