@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QProcess>
 #include <QTest>
+#include <array>
 #include <map>
 
 #include "gui/display_check.h"
@@ -12,96 +13,70 @@
 #include "gui/page_layout.h"
 #include "gui/qt_clock.h"
 
-using moltherm::gui::BreakIntoPages;
 using moltherm::gui::PrintedPage;
-
-Q_DECLARE_METATYPE(std::vector<PrintedPage>)
 
 class PlatformTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void breaksTextIntoLinesAndPages_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("columns");
-        QTest::addColumn<int>("linesPerPage");
-        QTest::addColumn<std::vector<PrintedPage>>("expected");
-        using Pages = std::vector<PrintedPage>;
-        QTest::newRow("empty text prints nothing") << "" << 80 << 60 << Pages{};
-        QTest::newRow("CR LF lines, final break opens no line")
-            << "a\r\nbb\r\n\r\n"
-            << 80 << 60 << Pages{{"a", "bb", ""}};
-        QTest::newRow("LF alone and a last line without break")
-            << "a\nb" << 80 << 60 << Pages{{"a", "b"}};
-        QTest::newRow("blanks are kept, columns stay") << "  q  :   1.0\r\n"
-                                                       << 80 << 60 << Pages{{"  q  :   1.0"}};
-        QTest::newRow("full page, then the next page")
-            << "1\r\n2\r\n3\r\n4\r\n5\r\n"
-            << 80 << 2 << Pages{{"1", "2"}, {"3", "4"}, {"5"}};
-        QTest::newRow("exactly one page") << "1\r\n2\r\n" << 80 << 2 << Pages{{"1", "2"}};
-        QTest::newRow("a line wider than the paper continues below")
-            << "abcdefgh\r\nxy\r\n"
-            << 3 << 60 << Pages{{"abc", "def", "gh", "xy"}};
-        QTest::newRow("a line exactly as wide as the paper stays whole")
-            << "abc\r\n"
-            << 3 << 60 << Pages{{"abc"}};
-        QTest::newRow("continued line across a page break")
-            << "abcdef\r\n"
-            << 2 << 2 << Pages{{"ab", "cd"}, {"ef"}};
-        QTest::newRow("degenerate paper still prints everything") << "ab\r\n"
-                                                                  << 0 << 0 << Pages{{"a"}, {"b"}};
-    }
-
     void breaksTextIntoLinesAndPages() {
-        QFETCH(QString, text);
-        QFETCH(int, columns);
-        QFETCH(int, linesPerPage);
-        QFETCH(std::vector<PrintedPage>, expected);
-        QCOMPARE(BreakIntoPages(text.toStdString(), columns, linesPerPage), expected);
-    }
-
-    void missingDisplayIsReportedOnlyWithoutAnyDisplay_data() {
-        QTest::addColumn<QString>("display");
-        QTest::addColumn<QString>("wayland");
-        QTest::addColumn<QString>("platform");
-        QTest::addColumn<bool>("missing");
-        QTest::newRow("nothing set") << ""
-                                     << ""
-                                     << "" << true;
-        QTest::newRow("X11 display") << ":0"
-                                     << ""
-                                     << "" << false;
-        QTest::newRow("Wayland") << ""
-                                 << "wayland-0"
-                                 << "" << false;
-        QTest::newRow("explicit platform") << ""
-                                           << ""
-                                           << "offscreen" << false;
+        struct Case {
+            const char* why;
+            const char* text;
+            int columns, linesPerPage;
+            std::vector<PrintedPage> pages;
+        };
+        const Case cases[] = {
+            {"empty text prints nothing", "", 80, 60, {}},
+            {"CR LF lines, final break opens no line",
+             "a\r\nbb\r\n\r\n",
+             80,
+             60,
+             {{"a", "bb", ""}}},
+            {"LF alone, last line without break", "a\nb", 80, 60, {{"a", "b"}}},
+            {"blanks are kept", "  q  :   1.0\r\n", 80, 60, {{"  q  :   1.0"}}},
+            {"full pages, then the rest",
+             "1\r\n2\r\n3\r\n4\r\n5\r\n",
+             80,
+             2,
+             {{"1", "2"}, {"3", "4"}, {"5"}}},
+            {"exactly one page", "1\r\n2\r\n", 80, 2, {{"1", "2"}}},
+            {"a wide line continues below",
+             "abcdefgh\r\nxy\r\n",
+             3,
+             60,
+             {{"abc", "def", "gh", "xy"}}},
+            {"a line as wide as the paper stays whole", "abc\r\n", 3, 60, {{"abc"}}},
+            {"continued across a page break", "abcdef\r\n", 2, 2, {{"ab", "cd"}, {"ef"}}},
+            {"degenerate paper prints everything", "ab\r\n", 0, 0, {{"a"}, {"b"}}},
+        };
+        for (const Case& c : cases)
+            QVERIFY2(moltherm::gui::BreakIntoPages(c.text, c.columns, c.linesPerPage) == c.pages,
+                     c.why);
     }
 
     void missingDisplayIsReportedOnlyWithoutAnyDisplay() {
-        QFETCH(QString, display);
-        QFETCH(QString, wayland);
-        QFETCH(QString, platform);
-        QFETCH(bool, missing);
-        // Empty strings stand for set-but-empty variables, which count as unset.
-        const std::map<std::string, std::string> environment = {
-            {"DISPLAY", display.toStdString()},
-            {"WAYLAND_DISPLAY", wayland.toStdString()},
-            {"QT_QPA_PLATFORM", platform.toStdString()}};
-        const auto message = moltherm::gui::MissingDisplayMessage(
-            [&](const char* name) -> std::optional<std::string> { return environment.at(name); });
-        QCOMPARE(message.has_value(), missing);
-        if (missing) {
+        // DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM; nullptr is unset, "" set but empty.
+        const std::pair<std::array<const char*, 3>, bool> cases[] = {
+            {{nullptr, nullptr, nullptr}, true},
+            {{"", "", ""}, true},
+            {{":0", "", ""}, false},
+            {{"", "wayland-0", ""}, false},
+            {{"", "", "offscreen"}, false}};
+        for (const auto& [values, missing] : cases) {
+            const std::map<std::string, const char*> environment = {{"DISPLAY", values[0]},
+                                                                    {"WAYLAND_DISPLAY", values[1]},
+                                                                    {"QT_QPA_PLATFORM", values[2]}};
+            const auto message = moltherm::gui::MissingDisplayMessage(
+                [&](const char* name) -> std::optional<std::string> {
+                    const char* value = environment.at(name);
+                    return value ? std::optional<std::string>(value) : std::nullopt;
+                });
+            QCOMPARE(message.has_value(), missing);
+            if (!missing) continue;
             QVERIFY(message->find("moltherm-cli") != std::string::npos);
             QVERIFY(message->find('\n') == std::string::npos);
         }
-    }
-
-    void unsetVariablesCountAsMissing() {
-        const auto message = moltherm::gui::MissingDisplayMessage(
-            [](const char*) -> std::optional<std::string> { return std::nullopt; });
-        QVERIFY(message.has_value());
     }
 
     void programWithoutDisplaySaysSoInOneLine() {
@@ -120,42 +95,31 @@ class PlatformTest : public QObject {
         QVERIFY(program.readAllStandardOutput().isEmpty());
     }
 
-    void courierIsMatchedToAnInstalledFixedPitchFont_data() {
-        QTest::addColumn<QString>("family");
-        QTest::newRow("printer's name") << "courier";
-        QTest::newRow("answer box's name") << "Courier New";
-    }
-
+    // The printer asks for "courier", the answer box for "Courier New".
     void courierIsMatchedToAnInstalledFixedPitchFont() {
-        QFETCH(QString, family);
-        const QFont font = moltherm::gui::MonospacedFont(family, 8.25);
-        const QFontInfo info(font);
-        QVERIFY2(info.fixedPitch(), qPrintable(info.family()));
-        QCOMPARE(font.pointSizeF(), 8.25);
-        const QFontMetricsF metrics(font);
-        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiiii")),
-                 metrics.horizontalAdvance(QStringLiteral("MMMMM")));
-    }
-
-    void typewriterFamiliesAreRecognised() {
-        QVERIFY(moltherm::gui::IsTypewriterFamily(QStringLiteral("courier")));
-        QVERIFY(moltherm::gui::IsTypewriterFamily(QStringLiteral("Courier New")));
+        for (const char* family : {"courier", "Courier New"}) {
+            QVERIFY(moltherm::gui::IsTypewriterFamily(QLatin1String(family)));
+            const QFont font = moltherm::gui::MonospacedFont(QLatin1String(family), 8.25);
+            QVERIFY2(QFontInfo(font).fixedPitch(), qPrintable(QFontInfo(font).family()));
+            QCOMPARE(font.pointSizeF(), 8.25);
+            const QFontMetricsF metrics(font);
+            QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiiii")),
+                     metrics.horizontalAdvance(QStringLiteral("MMMMM")));
+        }
         QVERIFY(!moltherm::gui::IsTypewriterFamily(QStringLiteral("Sans Serif")));
     }
 
     void clockTellsTodayInTheShortLocaleFormats() {
         const moltherm::gui::QtClock clock;
-        const QLocale system = QLocale::system();
-        const QDate date =
-            system.toDate(QString::fromStdString(clock.dateText()), QLocale::ShortFormat);
-        const QTime time =
-            system.toTime(QString::fromStdString(clock.timeText()), QLocale::ShortFormat);
+        const QString dateText = QString::fromStdString(clock.dateText());
+        const QString timeText = QString::fromStdString(clock.timeText());
+        const QDate date = QLocale::system().toDate(dateText, QLocale::ShortFormat);
+        const QTime time = QLocale::system().toTime(timeText, QLocale::ShortFormat);
         // A two-digit year reads back in another century; day and month must be today's.
-        const QDate today = QDate::currentDate();
-        QVERIFY2(date.isValid(), clock.dateText().c_str());
-        QCOMPARE(date.day(), today.day());
-        QCOMPARE(date.month(), today.month());
-        QVERIFY2(time.isValid(), clock.timeText().c_str());
+        QVERIFY2(date.isValid(), qPrintable(dateText));
+        QCOMPARE(date.day(), QDate::currentDate().day());
+        QCOMPARE(date.month(), QDate::currentDate().month());
+        QVERIFY2(time.isValid(), qPrintable(timeText));
         QVERIFY(qAbs(time.secsTo(QTime::currentTime())) < 120);
     }
 };
