@@ -48,7 +48,7 @@ void CsvWriter::begin() {
 
 void CsvWriter::write(const MoleculeOutcome& outcome) {
     std::string& out = buffer();
-    const std::string name = outcome.spec.name.value_or("");
+    const std::string name = outcome.entry.name.value_or("");
     if (!outcome.ok()) {
         AppendField(out, name);
         out += std::string(2 + kValueColumns, ',');  // an empty temperature and values

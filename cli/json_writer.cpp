@@ -37,8 +37,8 @@ void JsonWriter::write(const MoleculeOutcome& outcome) {
     out += eol();
     first_ = false;
     out += "{\"name\":";
-    if (outcome.spec.name)
-        AppendJsonString(out, *outcome.spec.name);
+    if (outcome.entry.name)
+        AppendJsonString(out, *outcome.entry.name);
     else
         out += "null";
     if (!outcome.ok()) {

@@ -18,15 +18,15 @@ std::string AtTemperature(const std::string& temperatureText, const std::string&
 
 }  // namespace
 
-MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeSpec spec,
+MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEntry entry,
                                   std::span<const std::string> temperatures) {
     MoleculeOutcome outcome;
-    outcome.spec = std::move(spec);
-    CalcInputTexts& texts = outcome.spec.texts;
+    outcome.entry = std::move(entry);
+    CalcInputTexts& texts = outcome.entry.texts;
     MolecularData& data = outcome.data;
     texts.temperature = temperatures.front();
-    data.nModes = outcome.spec.nModes;
-    data.lastLevel = outcome.spec.lastLevel;
+    data.nModes = outcome.entry.nModes;
+    data.lastLevel = outcome.entry.lastLevel;
 
     if (auto error = ReadCalcInput(constants, texts, data)) {
         outcome.error =

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/molecule_spec.h"
+#include "cli/molecule_entry.h"
 #include "engine/constants.h"
 #include "engine/molecular_data.h"
 
@@ -19,7 +19,7 @@ struct TemperatureResult {
 // What one molecule gives: the stored data and one result grid per temperature, in the order
 // given, or the one message that refused it. Never a part of the temperatures.
 struct MoleculeOutcome {
-    MoleculeSpec spec;
+    MoleculeEntry entry;
     MolecularData data;
     std::vector<TemperatureResult> results;
     std::optional<std::string> error;  // without the molecule's label
@@ -30,7 +30,7 @@ struct MoleculeOutcome {
 // "New T" with each temperature in turn (the first one again included, as "Calc" computes its
 // table from the box). A refused temperature is named in the message: `temperature "-1":
 // Negative temperature`. `temperatures` must not be empty.
-MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeSpec spec,
+MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEntry entry,
                                   std::span<const std::string> temperatures);
 
 }  // namespace moltherm::cli

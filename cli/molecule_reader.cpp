@@ -97,8 +97,8 @@ std::string Ordinal(std::string_view what, std::size_t number) {
 
 class Reader {
   public:
-    Reader(const JsonNode& node, MoleculeSpec& spec)
-        : node_(node), spec_(spec), texts_(spec.texts) {}
+    Reader(const JsonNode& node, MoleculeEntry& entry)
+        : node_(node), entry_(entry), texts_(entry.texts) {}
 
     Check read() {
         if (node_.kind != Kind::kObject)
@@ -208,7 +208,7 @@ class Reader {
             return "vibrations: degeneracies add up to " + std::to_string(degeneracySum) +
                    ", expected " + std::to_string(expected) + " (3N-" + std::to_string(offset) +
                    " for " + std::to_string(atoms_) + " atoms)";
-        spec_.nModes = static_cast<std::int16_t>(texts_.wavenumbers.size());
+        entry_.nModes = static_cast<std::int16_t>(texts_.wavenumbers.size());
         return std::nullopt;
     }
 
@@ -217,7 +217,7 @@ class Reader {
         if (list == nullptr) {
             texts_.energies = {"0"};
             texts_.elecDegeneracies = {"1"};
-            spec_.lastLevel = 0;
+            entry_.lastLevel = 0;
             return std::nullopt;
         }
         if (auto e = ExpectKind(*list, Kind::kArray, "electronic_levels")) return e;
@@ -245,12 +245,12 @@ class Reader {
                                          degeneracyText))
                     return e;
         }
-        spec_.lastLevel = static_cast<std::int16_t>(list->size - 1);
+        entry_.lastLevel = static_cast<std::int16_t>(list->size - 1);
         return std::nullopt;
     }
 
     const JsonNode& node_;
-    MoleculeSpec& spec_;
+    MoleculeEntry& entry_;
     CalcInputTexts& texts_;
     int atoms_ = 1;
 };
@@ -269,11 +269,11 @@ std::string Label(const JsonNode& node, std::size_t position) {
 
 MoleculeRead ReadMolecule(const JsonNode& node, std::size_t position) {
     MoleculeRead read;
-    read.spec.label = Label(node, position);
+    read.entry.label = Label(node, position);
     if (node.kind == Kind::kObject)
         if (const JsonNode* name = Find(node, "name"); name && name->kind == Kind::kString)
-            read.spec.name = name->text;
-    read.error = Reader(node, read.spec).read();
+            read.entry.name = name->text;
+    read.error = Reader(node, read.entry).read();
     return read;
 }
 

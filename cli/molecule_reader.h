@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "cli/json_node.h"
-#include "cli/molecule_spec.h"
+#include "cli/molecule_entry.h"
 
 namespace moltherm::cli {
 

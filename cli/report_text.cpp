@@ -20,7 +20,7 @@ std::string SummaryWithStamp(SummaryInput in, const std::string& stamp) {
 
 std::string ReportText(const MoleculeOutcome& outcome, const std::string& stamp, double avogadro) {
     const MolecularData& data = outcome.data;
-    const CalcInputTexts& texts = outcome.spec.texts;
+    const CalcInputTexts& texts = outcome.entry.texts;
     SummaryInput in;
     in.name = texts.name;
     in.nAtoms = data.nAtoms;

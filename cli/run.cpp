@@ -83,13 +83,13 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
     writer->begin();
     molecules.forEachMolecule([&](JsonNode&& node, std::size_t position) {
         MoleculeRead read = ReadMolecule(node, position);
-        const std::string label = read.spec.label;
+        const std::string label = read.entry.label;
         MoleculeOutcome outcome;
         if (read.error) {
-            outcome.spec = std::move(read.spec);
+            outcome.entry = std::move(read.entry);
             outcome.error = std::move(read.error);
         } else {
-            outcome = CalculateMolecule(constants, std::move(read.spec), options.temperatures);
+            outcome = CalculateMolecule(constants, std::move(read.entry), options.temperatures);
         }
         if (!outcome.ok()) {
             anyRefused = true;
