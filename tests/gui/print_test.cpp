@@ -3,12 +3,6 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QSet>
-
 #include "report/printer.h"
 #include "window_driver.h"
 
@@ -21,50 +15,45 @@ std::pair<bool, QString> Run(const QString& program, const QStringList& argument
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
-    if (!process.waitForFinished(60000)) return {false, program + QStringLiteral(" hangs")};
-    return {process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
+    const bool finished = process.waitForFinished(60000);
+    return {finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
             QString::fromLocal8Bit(process.readAll())};
 }
 
 std::pair<bool, QString> SetUpCups() {
-    return Run(QStringLiteral("bash"), {QStringLiteral(MOLTHERM_SETUP_CUPS)});
+    return Run("bash", {MOLTHERM_SETUP_CUPS});
 }
 
 // cups-pdf writes into PDF/ under the home folder of the job's user.
-QDir PdfFolder() {
+QFileInfoList PdfFiles() {
     const passwd* user = getpwuid(getuid());
-    return QDir(QString::fromLocal8Bit(user ? user->pw_dir : "/root") + QStringLiteral("/PDF"));
+    return QDir(QString::fromLocal8Bit(user ? user->pw_dir : "/root") + "/PDF")
+        .entryInfoList({"*.pdf"}, QDir::Files);
 }
 
-QSet<QString> PdfFiles() {
-    const QStringList names = PdfFolder().entryList({QStringLiteral("*.pdf")}, QDir::Files);
-    return QSet<QString>(names.begin(), names.end());
-}
-
-// The text of the first PDF not in `before`, once cups-pdf has finished writing it, as
-// pdftotext gives it back column-exact; empty when no PDF comes.
-QString NextPdfText(const QSet<QString>& before) {
-    QString found;
-    qint64 lastSize = -1;
-    for (int tick = 0; tick < 300; ++tick, QTest::qWait(100)) {
-        for (const QString& name : PdfFiles())
-            if (!before.contains(name)) found = PdfFolder().filePath(name);
-        if (found.isEmpty()) continue;
-        const qint64 size = QFileInfo(found).size();
-        if (size > 0 && size == lastSize) break;
+// Checks that the next PDF, once cups-pdf has finished writing it, holds the report's lines
+// with any text (trailing blanks and page feeds aside) and that every character stands in its
+// column: pdftotext puts the page's left margin in front of every line as a constant indent.
+void VerifyPrinted(const QFileInfoList& before, const std::string& report, int pages) {
+    QString pdf, text;
+    for (qint64 tick = 0, lastSize = -1; tick < 300 && text.isEmpty(); ++tick) {
+        for (const QFileInfo& file : PdfFiles())
+            if (!before.contains(file)) pdf = file.filePath();
+        const qint64 size = pdf.isEmpty() ? -1 : QFileInfo(pdf).size();
+        if (size > 0 && size == lastSize) text = Run("pdftotext", {"-fixed", "6", pdf, "-"}).second;
         lastSize = size;
+        QTest::qWait(100);
     }
-    if (found.isEmpty()) return {};
-    const auto [ok, text] = Run(QStringLiteral("pdftotext"),
-                                {QStringLiteral("-fixed"), QStringLiteral("6"), found, "-"});
-    return ok ? text : QString();
-}
-
-// The lines with any text, trailing blanks and page feeds removed.
-QStringList TextLines(QString text) {
-    text.remove(QRegularExpression(QStringLiteral("[\\f\\r]")));
-    text.remove(QRegularExpression(QStringLiteral(" +$"), QRegularExpression::MultilineOption));
-    return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(text.count('\f') >= pages);
+    const auto lines = [](QString text) {
+        return text.remove(QRegularExpression("(?m)[ \\r]+$|\\f")).split('\n', Qt::SkipEmptyParts);
+    };
+    const QStringList printed = lines(text), expected = lines(QString::fromStdString(report));
+    QCOMPARE(printed.size(), expected.size());
+    const qsizetype indent = printed.first().size() - expected.first().size();
+    QVERIFY(indent >= 0);
+    for (qsizetype k = 0; k < expected.size(); ++k)
+        QCOMPARE(printed[k], QString(indent, ' ') + expected[k]);
 }
 
 }  // namespace
@@ -79,34 +68,20 @@ class PrintTest : public QObject {
     void initTestCase() {
         const auto [ok, output] = SetUpCups();
         if (ok) return;
-        const QByteArray why =
-            "no CUPS server with a PDF printer: " + output.trimmed().toLocal8Bit();
-        if (qEnvironmentVariable("CI") == QLatin1String("true")) QFAIL(why.constData());
+        const QByteArray why = "no CUPS server with a PDF printer: " + output.toLocal8Bit();
+        if (qEnvironmentVariable("CI") == "true") QFAIL(why.constData());
         QSKIP(why.constData());
     }
-    void init() {
-        d = std::make_unique<WindowDriver>();
-        QVERIFY(d->open());
-    }
+    void init() { QVERIFY((d = std::make_unique<WindowDriver>())->open()); }
     void cleanup() { d.reset(); }
 
     void printButtonPrintsTheReportWithItsColumnsAligned() {
         d->showHclReport();
-        const QStringList expected =
-            TextLines(QString::fromStdString(d->form().summaryText() + d->form().tableText()));
-        const QSet<QString> before = PdfFiles();
-        d->click("cmdPrint");
-        d->verify({"txtError hidden"});
+        const std::string report = d->form().summaryText() + d->form().tableText();
+        const QFileInfoList before = PdfFiles();
+        d->run("click cmdPrint; txtError !visible");
         d->verifyMode(false);  // back to data entry, as after "New Data"
-
-        const QStringList printed = TextLines(NextPdfText(before));
-        QCOMPARE(printed.size(), expected.size());
-        // pdftotext puts the page's left margin in front of every line as a constant indent;
-        // beyond it every character, blanks included, must stand in its column.
-        const qsizetype indent = printed.first().size() - expected.first().size();
-        QVERIFY(indent >= 0);
-        for (qsizetype k = 0; k < expected.size(); ++k)
-            QCOMPARE(printed[k], QString(indent, QLatin1Char(' ')) + expected[k]);
+        VerifyPrinted(before, report, 1);
     }
 
     void longReportBreaksIntoPagesWithoutLosingALine() {
@@ -115,34 +90,22 @@ class PrintTest : public QObject {
         std::string table;
         for (int k = 1; k <= 150; ++k)
             table += "  line " + std::to_string(k) + " :    1.000       2.000       3.000\r\n";
-        const QSet<QString> before = PdfFiles();
+        const QFileInfoList before = PdfFiles();
         const auto error = moltherm::PrintReport(printer, "Moltherm Calculation\r\n\r\n", table);
         QVERIFY2(!error, error ? error->c_str() : "");
-        QCOMPARE(printer.fontName(), std::string("Nimbus Sans"));
-
-        const QString text = NextPdfText(before);
-        QVERIFY(text.count(QLatin1Char('\f')) >= 3);  // 151 lines of 10 points on A4
-        const QStringList printed = TextLines(text);
-        QCOMPARE(printed.size(), 151);
-        const qsizetype indent = printed.first().indexOf(QLatin1Char('M'));
-        for (int k = 1; k <= 150; ++k)
-            QCOMPARE(printed[k].mid(indent),
-                     QStringLiteral("  line %1 :    1.000       2.000       3.000").arg(k));
+        QCOMPARE(printer.fontName(), "Nimbus Sans");
+        VerifyPrinted(before, "Moltherm Calculation\r\n" + table, 3);  // 151 lines of 10 pt on A4
     }
 
     void missingDefaultPrinterIsReportedAndTheReportStays() {
         d->showHclReport();
-        const QString shownReport = d->answer();
-        struct RestorePrinter {
-            ~RestorePrinter() { SetUpCups(); }
-        } restore;
-        const auto [removed, output] = Run(QStringLiteral("lpadmin"), {"-x", "PDF"});
+        const QString shown = d->answer();
+        const auto restore = qScopeGuard([] { SetUpCups(); });
+        const auto [removed, output] = Run("lpadmin", {"-x", "PDF"});
         QVERIFY2(removed, qPrintable(output));
-
-        d->click("cmdPrint");
-        d->verify({"txtError shown", "txtError = No default printer", "txtError focused"});
+        d->run("click cmdPrint; txtError visible; txtError = No default printer; txtError focused");
         d->verifyMode(true);
-        QCOMPARE(d->answer(), shownReport);
+        QCOMPARE(d->answer(), shown);
         QCOMPARE(d->control("txtAns").text, d->form().summaryText() + d->form().tableText());
         QVERIFY2(SetUpCups().first, "the PDF printer does not come back");
     }

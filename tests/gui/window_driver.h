@@ -3,16 +3,9 @@
 // Drives the real window through Qt's input events, the way a user does: clicks at pixels,
 // typed keys. Everything the tests check is read back from the widgets on screen or from the
 // window's model. The clock is fixed, so reports read exactly as the worked examples.
-// Controls are named as "txtName", elements of a control array as "txtFreq(3)".
-#include <QAbstractButton>
-#include <QApplication>
-#include <QLineEdit>
-#include <QLocale>
-#include <QPlainTextEdit>
-#include <QScrollArea>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <clocale>
-#include <map>
 
 #include "app/frm_moltherm.h"
 #include "gui/control_widgets.h"
@@ -29,67 +22,24 @@ class WindowDriver {
         view_.activateWindow();
         return QTest::qWaitForWindowActive(&view_);
     }
-
     app::frmMoltherm& form() { return form_; }
     FormView& view() { return view_; }
 
+    // A control by name, an element of a control array as "txtFreq(3)".
     static app::ControlId Id(const QString& ref) {
-        const qsizetype open = ref.indexOf(QLatin1Char('('));
-        if (open < 0) return {ref.toStdString(), -1};
-        return {ref.left(open).toStdString(), ref.mid(open + 1).chopped(1).toInt()};
+        const qsizetype open = ref.indexOf('(');
+        return {ref.left(open).toStdString(), open < 0 ? -1 : ref.mid(open + 1).chopped(1).toInt()};
     }
     QWidget* widget(const QString& ref) { return view_.widgetFor(Id(ref)); }
     const app::Control& control(const QString& ref) {
-        const app::Control* c = form_.find(Id(ref).name, Id(ref).index);
-        if (!c) qFatal("no control %s", qPrintable(ref));
-        return *c;
+        if (const app::Control* c = form_.find(Id(ref).name, Id(ref).index)) return *c;
+        qFatal("no control %s", qPrintable(ref));
     }
     // What a text box or button shows.
     QString text(const QString& ref) {
         QWidget* w = widget(ref);
-        if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text();
-        if (auto* box = qobject_cast<QPlainTextEdit*>(w)) return box->toPlainText();
-        return qobject_cast<QAbstractButton*>(w)->text();
-    }
-    bool focused(const QString& ref) { return QApplication::focusWidget() == widget(ref); }
-    // The focus on screen is where the model has it.
-    bool focusInSync() {
-        return form_.focus() && QApplication::focusWidget() == view_.widgetFor(form_.focus()->id);
-    }
-
-    // Checks of the form "txtN = 2" (the text shown) or "optLinear checked" (also unchecked,
-    // enabled, disabled, shown, hidden, focused, gone).
-    void verify(std::initializer_list<const char*> checks) {
-        for (const QString check : checks) {
-            const QString ref = check.section(QLatin1Char(' '), 0, 0);
-            const QString what = check.section(QLatin1Char(' '), 1);
-            QWidget* w = widget(ref);
-            auto* button = qobject_cast<QAbstractButton*>(w);
-            QVERIFY2(w || what == QLatin1String("gone"), qPrintable(check));
-            const std::map<QString, bool> states = {{"gone", !w},
-                                                    {"shown", w && w->isVisible()},
-                                                    {"hidden", w && !w->isVisible()},
-                                                    {"enabled", w && w->isEnabled()},
-                                                    {"disabled", w && !w->isEnabled()},
-                                                    {"focused", w && focused(ref)},
-                                                    {"checked", button && button->isChecked()},
-                                                    {"unchecked", button && !button->isChecked()}};
-            if (what.startsWith(QLatin1String("= ")))
-                QVERIFY2(text(ref) == what.mid(2), qPrintable(check + " but is " + text(ref)));
-            else
-                QVERIFY2(states.at(what), qPrintable(check));
-        }
-    }
-    // Results mode shows the answer box and its buttons; input mode the data frames.
-    void verifyMode(bool results) {
-        if (results)
-            verify({"cmdCalc = New T", "txtAns shown", "cmdNewData shown", "cmdPrint shown",
-                    "frmMolType hidden", "frmRotational hidden", "frmVibrational hidden",
-                    "frmElectronic hidden"});
-        else
-            verify({"cmdCalc = Calc", "txtAns hidden", "cmdNewData hidden", "cmdPrint hidden",
-                    "frmMolType shown", "frmRotational shown", "frmVibrational shown",
-                    "frmElectronic shown"});
+        return w ? w->property(qobject_cast<QPlainTextEdit*>(w) ? "plainText" : "text").toString()
+                 : QString();
     }
     // The answer box's text, after checking it shows the model's (Qt keeps one line break
     // where the report has CR LF).
@@ -98,47 +48,81 @@ class WindowDriver {
         return text("txtAns");
     }
 
-    // A click in the middle of a control (scrolled into view first).
-    void click(const QString& ref) { clickAt(ref, -1); }
-    // Fusion draws a spinner's up arrow in rows 0-7 and its down arrow in rows 9-16.
-    void clickUp(const QString& ref, int times = 1) {
-        for (int k = 0; k < times; ++k) clickAt(ref, 3);
-    }
-    void clickDown(const QString& ref) { clickAt(ref, 13); }
-    // Keys typed into whatever has the focus.
-    void type(const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
-    // Clicks into a text box, selects what it holds and types the text over it.
-    void typeInto(const QString& ref, const std::string& text) {
-        click(ref);
-        key(Qt::Key_A, Qt::ControlModifier);
-        type(QString::fromStdString(text));
+    // Runs steps, separated by ";" or given apart, as a user takes them, checking as it goes.
+    // Actions: "type KEYS" (into the focus), "press KEY" ("Return", "Shift+Tab", "Alt+N"),
+    // "click REF [TIMES]", "up REF [TIMES]" and "down REF" (a spinner's arrows), "enter REF TEXT"
+    // (clicks into the box, selects all it holds, types the text).
+    // Checks: "REF = TEXT" (the text shown), "REF at X,Y,W,H" (pixels), "REF value V" (a spinner,
+    // on screen and in the model), "REF focused" (on screen and in the model), "REF gone" (no
+    // widget), else a true Qt property of the widget: "REF visible", "REF !enabled", "checked"...
+    template <typename... Scripts>
+    void run(const Scripts&... scripts) {
+        for (const QString& step :
+             QStringList{scripts...}.join(';').split(';', Qt::SkipEmptyParts)) {
+            const QStringList words = step.trimmed().split(' ');
+            const QString rest = step.trimmed().section(' ', 2);
+            if (words[0] == "type") {
+                QTest::keyClicks(QApplication::focusWidget(), step.trimmed().mid(5));
+            } else if (words[0] == "press") {
+                const QKeyCombination key = QKeySequence::fromString(words[1])[0];
+                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            } else if (words[0] == "click" || words[0] == "up" || words[0] == "down") {
+                for (int k = 0; k < qMax(1, rest.toInt()); ++k)
+                    clickAt(words[1], words[0] == "click" ? -1 : words[0] == "up" ? 3 : 13);
+            } else if (words[0] == "enter") {
+                clickAt(words[1], -1);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(QApplication::focusWidget(), rest);
+            } else {
+                QVERIFY2(holds(words[0], words[1], rest),
+                         qPrintable(step + "; shows " + text(words[0])));
+            }
+        }
     }
     // Types a molecule's texts into their boxes; spinners and option buttons are the caller's.
     void fill(const CalcInputTexts& t) {
-        typeInto("txtName", t.name);
-        typeInto("txtMolarMass", t.molarMass);
+        std::vector<std::pair<QString, std::string>> boxes{{"txtName", t.name},
+                                                           {"txtMolarMass", t.molarMass}};
         for (size_t k = 0; k < t.rotConsts.size(); ++k)
-            if (!t.rotConsts[k].empty())
-                typeInto(QStringLiteral("txtRotationalConst(%1)").arg(k + 1), t.rotConsts[k]);
+            boxes.emplace_back(QString("txtRotationalConst(%1)").arg(k + 1), t.rotConsts[k]);
         for (size_t k = 0; k < t.wavenumbers.size(); ++k)
-            typeInto(QStringLiteral("txtFreq(%1)").arg(k + 1), t.wavenumbers[k]);
-    }
-    void calcAt(const std::string& temperature) {
-        typeInto("txtTemp", temperature);
-        click("cmdCalc");
+            boxes.emplace_back(QString("txtFreq(%1)").arg(k + 1), t.wavenumbers[k]);
+        for (const auto& [ref, text] : boxes)
+            if (!text.empty()) run("enter " + ref + " " + text.c_str());
     }
     // HCl at 298.15 K and then at 1000 K: the window in results mode with two tables.
     void showHclReport() {
-        clickUp("spnN");
+        run("up spnN");
         fill(moltherm::testing::HclTexts());
-        calcAt("298.15");
-        calcAt("1000");
+        run("click cmdCalc; enter txtTemp 1000; click cmdCalc");
+    }
+    // Results mode shows the answer box and its buttons; input mode the data frames.
+    void verifyMode(bool results) {
+        run(QString("cmdCalc = %1; txtAns %2; cmdNewData %2; cmdPrint %2; frmMolType %3;"
+                    "frmRotational %3; frmVibrational %3; frmElectronic %3")
+                .arg(results ? "New T" : "Calc", results ? "visible" : "!visible",
+                     results ? "!visible" : "visible"));
     }
 
   private:
+    bool holds(const QString& ref, const QString& what, const QString& arg) {
+        QWidget* w = widget(ref);
+        if (what == "gone" || !w) return what == "gone" && !w;
+        const QRect g = w->geometry();
+        if (what == "=") return text(ref) == arg;
+        if (what == "at")
+            return QString("%1,%2,%3,%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()) ==
+                   arg;
+        if (what == "value")
+            return w->property("value") == arg.toInt() && control(ref).value == arg.toInt();
+        if (what == "focused")
+            return QApplication::focusWidget() == w && form_.focus() &&
+                   form_.focus()->id == Id(ref);
+        const bool negated = what.startsWith('!');
+        const QVariant property = w->property(qPrintable(what.mid(negated ? 1 : 0)));
+        if (!property.isValid()) qFatal("%s has no property %s", qPrintable(ref), qPrintable(what));
+        return property.toBool() != negated;
+    }
     void clickAt(const QString& ref, int row) {
         QWidget* w = widget(ref);
         view_.scrollArea()->ensureWidgetVisible(w);
