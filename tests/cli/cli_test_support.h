@@ -1,38 +1,97 @@
 #pragma once
 
+// Runs of the program as the tests need them, and small text helpers.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <filesystem>
-#include <string>
-#include <vector>
+#include <fstream>
+#include <sstream>
+
+#include "cli/run.h"
+#include "tests/support/worked_examples.h"
 
 namespace moltherm::cli::testing {
 
+using namespace moltherm::testing;
+
 struct RunResult {
     int exitCode = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
+    bool operator==(const RunResult&) const = default;
 };
 
-// The library's entry point with the given arguments (without the program name), standard input
-// and a clock fixed at "12/5/2026" and "3:04:05 AM".
-RunResult RunInProcess(const std::vector<std::string>& args, const std::string& input = "");
+inline void PrintTo(const RunResult& run, std::ostream* os) {
+    *os << "exit " << run.exitCode << ", out " << ::testing::PrintToString(run.out) << ", err "
+        << ::testing::PrintToString(run.err);
+}
+
+// The library's entry point (arguments without the program name), with the clock at the worked
+// examples' date and time.
+inline RunResult RunInProcess(const std::vector<std::string>& args, const std::string& input = "") {
+    std::vector<const char*> argv{"moltherm-cli"};
+    for (const std::string& arg : args) argv.push_back(arg.c_str());
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const FixedClock clock(kReportDate, kReportTime);
+    const int exitCode = RunCli(static_cast<int>(argv.size()), argv.data(), {in, out, err}, clock);
+    return {exitCode, out.str(), err.str()};
+}
+
+// A file in a directory of this run of the tests, removed at its end.
+inline std::string ScratchFile(const std::string& name, const std::string* content = nullptr) {
+    static const struct Dir {
+        std::string path = (std::filesystem::temp_directory_path() / "moltherm-XXXXXX").string();
+        Dir() {
+            if (mkdtemp(path.data()) == nullptr) std::abort();
+        }
+        ~Dir() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    } dir;
+    const std::string path = dir.path + "/" + name;
+    if (content != nullptr) std::ofstream(path, std::ios::binary) << *content;
+    return path;
+}
+
+inline std::string ReadFile(const std::string& path) {
+    std::ostringstream content;
+    content << std::ifstream(path, std::ios::binary).rdbuf();
+    return content.str();
+}
+
+inline std::string ShellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
 
 // The installed program itself, run with the arguments and standard input.
-RunResult RunProgram(const std::vector<std::string>& args, const std::string& input = "");
+inline RunResult RunProgram(const std::vector<std::string>& args, const std::string& input = "") {
+    std::string command = ShellQuoted(MOLTHERM_CLI_PATH);
+    for (const std::string& arg : args) command += " " + ShellQuoted(arg);
+    command += " <" + ShellQuoted(ScratchFile("in", &input)) + " >" +
+               ShellQuoted(ScratchFile("out")) + " 2>" + ShellQuoted(ScratchFile("err"));
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(ScratchFile("out")),
+            ReadFile(ScratchFile("err"))};
+}
 
-// A fresh directory, removed with its files at the end of the test.
-class TempDir {
-  public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string write(const std::string& name, const std::string& content) const;
-    const std::filesystem::path& path() const { return path_; }
+inline std::string ExamplePath(const std::string& name) {
+    return std::string(MOLTHERM_EXAMPLES_DIR) + "/" + name;
+}
 
-  private:
-    std::filesystem::path path_;
-};
-
-std::string ExamplePath(const std::string& name);
+// The pieces between the separators; the last one is what follows the last separator.
+inline std::vector<std::string> Split(const std::string& text, const std::string& separator) {
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(separator, start)) != std::string::npos;
+         start = end + separator.size())
+        pieces.push_back(text.substr(start, end - start));
+    pieces.push_back(text.substr(start));
+    return pieces;
+}
 
 }  // namespace moltherm::cli::testing

@@ -1,0 +1,293 @@
+// The program as a user runs it: the report in each format, files and standard input, line ends,
+// messages and exit status.
+#include <cmath>
+#include <nlohmann/json.hpp>
+#include <regex>
+
+#include "cli/number_output.h"
+#include "engine/thermo.h"
+#include "tests/cli/cli_test_support.h"
+
+namespace moltherm::cli::testing {
+namespace {
+
+using Json = nlohmann::json;
+using namespace std::string_literals;
+
+// The summary above kCl2Tables.
+const std::string kCl2Summary =
+    "Moltherm Calculation   12/5/2026  3:04:05 AM\r\nGas phase linear molecule Cl2.\r\n"
+    "All data for 1 mole at 1 bar.\r\nMolar Mass = 70.906 g/mol.\r\nSymmetry Number = 2.\r\n"
+    "Rotational Constant = 0.244000/cm.\r\n\r\nVibrational data\r\n # Energy*cm (degen)\r\n"
+    " 1.   560.00   (1)\r\n\r\nElectronic Data\r\nLevel  Energy*cm (degen)\r\n"
+    "  0.        0.00   (1)\r\n\r\n";
+
+TEST(Program, Cl2AtTwoTemperaturesGivesTheExactReportFromFileOrStandardInput) {
+    const std::string report =
+        "Moltherm Calculation   X" + (kCl2Summary + kCl2Tables).substr(kCl2Summary.find("\r\n"));
+    const std::string lf = std::regex_replace(report, std::regex("\r"), "");
+    const std::string cl2 = ExamplePath("cl2.json");
+    EXPECT_EQ(RunProgram({cl2, "-T", "298.15", "-T", "1000", "--timestamp", "X", "--crlf"}),
+              (RunResult{0, report, ""}));
+    EXPECT_EQ(RunProgram({cl2, "-T", "298.15", "-T", "1000", "--timestamp", "X"}),
+              (RunResult{0, lf, ""}));
+    // A diatomic's shape and a degeneracy of 1 need not be given.
+    EXPECT_EQ(RunProgram({"-", "-T", "298.15", "-T", "1000", "--timestamp", "X"},
+                         R"({"name": "Cl2", "molar_mass": 70.906, "atoms": 2, "symmetry_number": 2,
+                    "rotational_constants": [0.244], "vibrations": [{"wavenumber": 560}]})"),
+              (RunResult{0, lf, ""}));
+}
+
+TEST(Program, HeadingCarriesTheClocksDateAndTimeOrTheTimestampInstead) {
+    const RunResult run = RunInProcess({ExamplePath("hcl.json"), "--crlf"});
+    // Without -T the one table is at 298.15 K.
+    EXPECT_EQ(run.out.substr(0, kHclSummary.size() + 8), kHclSummary + "298.15K ");
+    EXPECT_TRUE(RunInProcess({ExamplePath("ar.json"), "--crlf"}).out.starts_with(kArgonSummary));
+    const std::string afterHeading = run.out.substr(run.out.find("\r\n"));
+    for (const std::string stamp : {"", "X", "2026-12-05T03:04:05Z", "  two  gaps  "})
+        EXPECT_EQ(RunInProcess({ExamplePath("hcl.json"), "--timestamp", stamp, "--crlf"}).out,
+                  "Moltherm Calculation   " + stamp + afterHeading);
+    // The installed program reads the local clock: a date, two blanks and a time.
+    const std::string local = RunProgram({ExamplePath("ar.json")}).out;
+    EXPECT_TRUE(std::regex_search(
+        local,
+        std::regex("^Moltherm Calculation   [^ \n][^\n]*  [^\n]*[^ \n]\nGas phase Ar atom\\.\n")))
+        << local;
+}
+
+TEST(Program, NonlinearMoleculeAndWholeNumbersAsTheSpinnersWriteThem) {
+    const std::string nh3 = R"({"name": "NH3", "molar_mass": "17.031", "atoms": "4.0",
+        "shape": "nonlinear", "symmetry_number": "3.0",
+        "rotational_constants": ["9.44", 9.44, "6.20"],
+        "vibrations": [{"wavenumber": 3337}, {"wavenumber": 950},
+            {"wavenumber": "3444", "degeneracy": 2.0}, {"wavenumber": 1627, "degeneracy": "2"}],
+        "electronic_levels": [{"degeneracy": 1e0}]})";
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {ExamplePath("h2o.json"),
+         {"Gas phase nonlinear molecule H2O.",
+          "Rotational Constants: 27.877000/cm,  14.512000/cm,  9.285000/cm.", " 1.  3657.00   (1)",
+          " 3.  3756.00   (1)"}},
+        {ScratchFile("nh3.json", &nh3),
+         {"Symmetry Number = 3.", " 3.  3444.00   (2)", " 4.  1627.00   (2)",
+          "Level  Energy*cm (degen)\n  0.        0.00   (1)"}}};
+    for (const auto& [path, lines] : cases) {
+        const std::string out = RunInProcess({path}).out;
+        for (const std::string& line : lines)
+            EXPECT_NE(out.find("\n" + line + "\n"), std::string::npos) << line << "\n" << out;
+    }
+}
+
+// A refused temperature refuses the molecule: no summary and no table, not even the ones
+// computed before it.
+TEST(Program, RefusedTemperatureGivesItsMessageAndNoTable) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"-1"}, "\"-1\": Negative temperature"},
+        {{"abc"}, "\"abc\": Invalid Temperature"},
+        {{""}, "\"\": No temperature entered"},
+        {{"298.15", "-1"}, "\"-1\": Negative temperature"},
+        {{"298.15", "500", "abc"}, "\"abc\": Invalid Temperature"},
+        // "New T" has no empty-box check of its own: the empty text is not a number.
+        {{"298.15", ""}, "\"\": Invalid Temperature"}};
+    for (const auto& [temperatures, message] : cases) {
+        std::vector<std::string> args{ExamplePath("hcl.json")};
+        for (const std::string& t : temperatures) args.insert(args.end(), {"-T", t});
+        EXPECT_EQ(RunInProcess(args),
+                  (RunResult{1, "", "moltherm-cli: HCl: temperature " + message + "\n"}));
+    }
+}
+
+// Each is one line: its start, perhaps the parser's reason (without its echo of the input), and
+// its end.
+TEST(Program, UsageErrorsEndWithStatus2AndNoOutput) {
+    const std::string hcl = ExamplePath("hcl.json"), broken = "[{\"atoms\": 1},\n {\"na";
+    const std::string file = ScratchFile("broken.json", &broken);
+    const std::string notJson = "standard input: not valid JSON: ";
+    const std::tuple<std::vector<std::string>, std::string, std::string, std::string> cases[] = {
+        // No abbreviations: "--cr" is not "--crlf".
+        {{hcl, "--cr"}, "", "The following argument was not expected: --cr (see --help)", ""},
+        {{}, "", "MOLECULE is required (see --help)", ""},
+        {{hcl, "--format", "xml"}, "", "--format: xml not in {text,json,csv} (see --help)", ""},
+        {{"/nonexistent/none.json"}, "", "/nonexistent/none.json: No such file or directory", ""},
+        {{MOLTHERM_EXAMPLES_DIR}, "", MOLTHERM_EXAMPLES_DIR ": is a directory", ""},
+        {{file}, "", file + ": not valid JSON: ", " (line 2, column 6)"},
+        {{"-"}, " \n\t", notJson + "the input is empty (line 1, column 1)", ""},
+        {{"-"}, "[\n1,\n,2]", notJson, " (line 3, column 1)"},
+        {{"-"}, "[{\"atoms\": 1},\n {\"atoms\"", notJson, " (line 2, column 10)"},
+        {{"-"}, "{\"name\": \"a\"}\0"s, notJson + "unexpected NUL byte (line 1, column 14)", ""},
+        {{"-"}, "[\"a\0b\"]"s, notJson + "unexpected NUL byte (line 1, column 4)", ""},
+        {{"-"}, "[\"\xff\"]", notJson, " (line 1, column 3)"},
+        {{"-"}, "[1,]", notJson, " (line 1, column 4)"},
+        {{"-"}, "{} {}", notJson, " (line 1, column 4)"},
+        {{"-"}, "// molecules\n[]", notJson, " (line 1, column 1)"}};
+    for (const auto& [args, input, start, end] : cases) {
+        const RunResult run = RunProgram(args, input);
+        EXPECT_EQ(run.exitCode, 2) << start;
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(run.err.starts_with("moltherm-cli: " + start)) << run.err;
+        EXPECT_TRUE(run.err.ends_with(end + "\n")) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+        EXPECT_EQ(run.err.find("last read"), std::string::npos) << run.err;
+    }
+    // Nor is an output that cannot be written a success.
+    const std::string command =
+        ShellQuoted(MOLTHERM_CLI_PATH) + " " + ShellQuoted(hcl) + " >/dev/full 2>/dev/null";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;
+}
+
+TEST(Program, VersionAndHelp) {
+    EXPECT_EQ(RunProgram({"--version"}), (RunResult{0, "moltherm-cli 1.03\n", ""}));
+    const RunResult help = RunProgram({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* text : {"Usage: moltherm-cli [OPTIONS] MOLECULE", "-T,--temperature",
+                             "--format", "--crlf", "--timestamp"})
+        EXPECT_NE(help.out.find(text), std::string::npos) << text;
+}
+
+const char* const kColumns[] = {"translational", "rotational", "vibrational", "electronic",
+                                "total"};
+const char* const kQuantities[] = {"q", "U", "H", "A", "G", "S", "Cp"};
+
+// The engine's values for the molecule at 1000 K, column by column in the order above.
+std::vector<double> EngineValues(const CalcInputTexts& texts) {
+    const PhysicalConstants c;
+    MolecularData data;
+    data.nModes = static_cast<std::int16_t>(texts.wavenumbers.size());
+    EXPECT_FALSE(ReadCalcInput(c, texts, data));
+    StoreCoefficients(c, texts.nonlinear, data);
+    const ThermoResults r =
+        ComputeThermo(c, data, "1000", {texts.vibDegeneracies, texts.elecDegeneracies}).results;
+    std::vector<double> values;
+    for (const Contribution& x : {r.trans, r.rot, r.vib, r.elec, r.total})
+        values.insert(values.end(), {x.q, x.u, x.h, x.a, x.g, x.s, x.cp});
+    return values;
+}
+
+TEST(JsonOutput, OneObjectPerMoleculeAndTemperatureInOrderWithTheEnginesValuesBitForBit) {
+    const RunResult run = RunInProcess({ExamplePath("molecules.json"), "--format", "json", "-T",
+                                        "1000", "-T", "500", "-T", "1e3"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const Json document = Json::parse(run.out);
+    const std::vector<double> examples[] = {EngineValues(HclTexts()), EngineValues(Cl2Texts()),
+                                            EngineValues(WaterTexts()), EngineValues(ArgonTexts())};
+    std::string names;
+    for (std::size_t m = 0; m < document.size(); ++m) {
+        names += document[m].at("name").get<std::string>() + " ";
+        EXPECT_EQ(document[m].size(), 2u);
+        ASSERT_EQ(document[m].at("results").size(), 3u);
+        for (std::size_t t = 0; t < 3; ++t) {
+            const Json& grid = document[m]["results"][t];
+            EXPECT_EQ(grid.at("temperature"), t == 1 ? 500.0 : 1000.0);
+            EXPECT_EQ(grid.size(), 6u);
+            std::vector<double> values;
+            for (const char* column : kColumns) {
+                EXPECT_EQ(grid.at(column).size(), 7u);
+                for (const char* quantity : kQuantities) {
+                    EXPECT_TRUE(grid.at(column).at(quantity).is_number_float())
+                        << column << quantity;
+                    values.push_back(grid.at(column).at(quantity).get<double>());
+                }
+            }
+            // The texts are the shortest that read back as the same doubles.
+            const bool example = m < std::size(examples) && t != 1;
+            EXPECT_EQ(values, example ? examples[m] : values) << names;
+        }
+    }
+    EXPECT_EQ(names, "HCl Cl2 H2O Ar O2 ");
+}
+
+TEST(JsonOutput, NumbersAlwaysReadAsFloatingPoint) {
+    const std::pair<double, const char*> cases[] = {
+        {0.0, "0.0"},        {-0.0, "-0.0"},
+        {3.0, "3.0"},        {-42.0, "-42.0"},
+        {0.1, "0.1"},        {1e30, "1e+30"},
+        {1.5e-7, "1.5e-07"}, {20.7862780298715, "20.7862780298715"},
+        {1e22, "1e+22"},     {123456789012.0, "123456789012.0"}};
+    for (const auto& [value, text] : cases) {
+        std::string out;
+        AppendJsonNumber(out, value);
+        EXPECT_EQ(out, text);
+        EXPECT_TRUE(Json::parse(out).is_number_float()) << out;
+        EXPECT_EQ(std::signbit(Json::parse(out).get<double>()), std::signbit(value)) << out;
+    }
+}
+
+TEST(CsvOutput, HeaderThenOneRowPerTemperature) {
+    const RunResult run =
+        RunInProcess({ExamplePath("cl2.json"), "--format", "csv", "-T", "298.15", "-T", "1000"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<std::string> rows = Split(run.out, "\n");
+    ASSERT_EQ(rows.size(), 4u);
+    std::string header = "name,temperature";
+    for (const char* column : kColumns)
+        for (const char* quantity : kQuantities)
+            header += std::string(",") + column + "_" + quantity;
+    EXPECT_EQ(rows[0], header + ",error");
+    EXPECT_EQ(rows[3], "") << "text after the last line end";
+    const std::vector<std::string> first = Split(rows[1], ","), second = Split(rows[2], ",");
+    ASSERT_EQ(first.size(), 38u);
+    EXPECT_EQ((std::vector{first[0], first[1], second.at(1), first[37]}),
+              (std::vector<std::string>{"Cl2", "298.15", "1000", ""}));
+    // S total of the 1000 K table, 266.179 when rounded.
+    EXPECT_NEAR(std::stod(second.at(35)), 266.179, 0.0005);
+    // Shortest round-trip texts: the electronic q of a single level at 0 is exactly 1.
+    EXPECT_EQ(first[23], "1");
+}
+
+// The first molecule, an atom, takes no notice of rotational constants, and its ground level may
+// be at -0.
+TEST(EachFormat, RefusedMoleculesAreNamedAndLeaveTheOthersWritten) {
+    const std::string input = R"([{"name": "Ar, \"the lazy one\"", "atoms": 1, "molar_mass": 39.948,
+        "vibrations": [], "rotational_constants": "anything",
+        "electronic_levels": [{"energy": -0.0}]},
+        {"atoms": 1, "molar_mass": 4}, {"name": "", "atoms": 1, "molar_mass": 4},
+        {"name": "water", "molar_mass": "heavy", "atoms": 1},
+        {"name": "He \"4\" \u00e9", "atoms": 1, "molar_mass": 4, "colour": "none"}, 12,
+        {"name": "Ne", "molar_mass": 20.18, "atoms": 1}])";
+    const std::string labels[] = {"molecule 2", "molecule 3", "water", "He \"4\" \u00e9",
+                                  "molecule 6"};
+    const std::string errors[] = {"Molecule must be named", "Molecule must be named",
+                                  "Invalid molar mass", "unknown key \"colour\"",
+                                  "expected a molecule (an object), got a number"};
+    std::string messages;
+    for (std::size_t i = 0; i < 5; ++i)
+        messages += "moltherm-cli: " + labels[i] + ": " + errors[i] + "\n";
+    const RunResult text = RunProgram({"-"}, input);
+    EXPECT_EQ(text.exitCode, 1);
+    EXPECT_EQ(text.err, messages);
+    const std::size_t ne = text.out.find("\nGas phase Ne atom.\n");
+    EXPECT_LT(text.out.find("\nGas phase Ar, \"the lazy one\" atom.\n"), ne);
+    EXPECT_NE(ne, std::string::npos);
+    EXPECT_EQ(text.out.find("water"), std::string::npos);
+
+    // JSON: an error in place of the results, and nothing on standard error.
+    const RunResult json = RunInProcess({"-", "--format", "json"}, input);
+    EXPECT_EQ(json.exitCode, 1);
+    EXPECT_EQ(json.err, "");
+    const Json document = Json::parse(json.out);
+    ASSERT_EQ(document.size(), 7u);
+    EXPECT_EQ(document[0].at("name"), "Ar, \"the lazy one\"");
+    EXPECT_EQ(document[6].at("results").size(), 1u);
+    const Json names[] = {nullptr, "", "water", "He \"4\" \u00e9", nullptr};
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(document[i + 1], (Json{{"name", names[i]}, {"error", errors[i]}}));
+    EXPECT_EQ(RunInProcess({"-", "--format", "json"}, " [ ] ").out, "[]\n");
+
+    // CSV: a row with the error after an empty temperature and empty values; RFC 4180 quoting.
+    const RunResult csv = RunInProcess({"-", "--format", "csv", "--crlf"}, input);
+    EXPECT_EQ(csv.err, messages);
+    const std::vector<std::string> rows = Split(csv.out, "\r\n");
+    ASSERT_EQ(rows.size(), 9u);
+    EXPECT_TRUE(rows[1].starts_with(R"("Ar, ""the lazy one""",298.15,)")) << rows[1];
+    const std::string empty(37, ',');
+    EXPECT_EQ(
+        std::vector(rows.begin() + 2, rows.end()),
+        (std::vector<std::string>{empty + errors[0], empty + errors[1], "water" + empty + errors[2],
+                                  R"("He ""4"" é")" + empty + R"("unknown key ""colour""")",
+                                  empty + "\"" + errors[4] + "\"", rows[7], ""}));
+    EXPECT_TRUE(rows[7].starts_with("Ne,298.15,")) << rows[7];
+}
+
+}  // namespace
+}  // namespace moltherm::cli::testing
