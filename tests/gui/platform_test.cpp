@@ -34,12 +34,11 @@ class PlatformTest : public QObject {
 
     void missingDisplayIsReportedOnlyWithoutAnyDisplay() {
         // DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM: nullptr unset, "" set but empty.
+        // clang-format off
         const std::tuple<const char*, const char*, const char*, bool> cases[] = {
-            {nullptr, nullptr, nullptr, true},
-            {"", "", "", true},
-            {":0", "", "", false},
-            {"", "wayland-0", "", false},
-            {"", "", "offscreen", false}};
+            {nullptr, nullptr, nullptr, true}, {"", "", "", true}, {":0", "", "", false},
+            {"", "wayland-0", "", false}, {"", "", "offscreen", false}};
+        // clang-format on
         for (const auto& [display, wayland, platform, missing] : cases) {
             const std::map<std::string, const char*> environment = {
                 {"DISPLAY", display}, {"WAYLAND_DISPLAY", wayland}, {"QT_QPA_PLATFORM", platform}};
@@ -88,8 +87,7 @@ class PlatformTest : public QObject {
         const QTime time = QLocale::system().toTime(timeText, QLocale::ShortFormat);
         // A two-digit year reads back in another century; day and month must be today's.
         QVERIFY2(date.isValid() && time.isValid(), qPrintable(dateText + " " + timeText));
-        QCOMPARE(date.day(), QDate::currentDate().day());
-        QCOMPARE(date.month(), QDate::currentDate().month());
+        QCOMPARE(date.toString("MM-dd"), QDate::currentDate().toString("MM-dd"));
         QVERIFY(qAbs(time.secsTo(QTime::currentTime())) < 120);
     }
 };

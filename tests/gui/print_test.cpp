@@ -20,10 +20,6 @@ std::pair<bool, QString> Run(const QString& program, const QStringList& argument
             QString::fromLocal8Bit(process.readAll())};
 }
 
-std::pair<bool, QString> SetUpCups() {
-    return Run("bash", {MOLTHERM_SETUP_CUPS});
-}
-
 // cups-pdf writes into PDF/ under the home folder of the job's user.
 QFileInfoList PdfFiles() {
     const passwd* user = getpwuid(getuid());
@@ -51,7 +47,6 @@ void VerifyPrinted(const QFileInfoList& before, const std::string& report, int p
     const QStringList printed = lines(text), expected = lines(QString::fromStdString(report));
     QCOMPARE(printed.size(), expected.size());
     const qsizetype indent = printed.first().size() - expected.first().size();
-    QVERIFY(indent >= 0);
     for (qsizetype k = 0; k < expected.size(); ++k)
         QCOMPARE(printed[k], QString(indent, ' ') + expected[k]);
 }
@@ -66,11 +61,10 @@ class PrintTest : public QObject {
 
   private slots:
     void initTestCase() {
-        const auto [ok, output] = SetUpCups();
-        if (ok) return;
+        const auto [ok, output] = Run("bash", {MOLTHERM_SETUP_CUPS});
         const QByteArray why = "no CUPS server with a PDF printer: " + output.toLocal8Bit();
-        if (qEnvironmentVariable("CI") == "true") QFAIL(why.constData());
-        QSKIP(why.constData());
+        if (!ok && qEnvironmentVariable("CI") == "true") QFAIL(why.constData());
+        if (!ok) QSKIP(why.constData());
     }
     void init() { QVERIFY((d = std::make_unique<WindowDriver>())->open()); }
     void cleanup() { d.reset(); }
@@ -100,14 +94,14 @@ class PrintTest : public QObject {
     void missingDefaultPrinterIsReportedAndTheReportStays() {
         d->showHclReport();
         const QString shown = d->answer();
-        const auto restore = qScopeGuard([] { SetUpCups(); });
+        const auto restore = qScopeGuard([] { Run("bash", {MOLTHERM_SETUP_CUPS}); });
         const auto [removed, output] = Run("lpadmin", {"-x", "PDF"});
         QVERIFY2(removed, qPrintable(output));
         d->run("click cmdPrint; txtError visible; txtError = No default printer; txtError focused");
         d->verifyMode(true);
         QCOMPARE(d->answer(), shown);
         QCOMPARE(d->control("txtAns").text, d->form().summaryText() + d->form().tableText());
-        QVERIFY2(SetUpCups().first, "the PDF printer does not come back");
+        QVERIFY2(Run("bash", {MOLTHERM_SETUP_CUPS}).first, "the PDF printer does not come back");
     }
 };
 

@@ -31,10 +31,7 @@ class WindowDriver {
         return {ref.left(open).toStdString(), open < 0 ? -1 : ref.mid(open + 1).chopped(1).toInt()};
     }
     QWidget* widget(const QString& ref) { return view_.widgetFor(Id(ref)); }
-    const app::Control& control(const QString& ref) {
-        if (const app::Control* c = form_.find(Id(ref).name, Id(ref).index)) return *c;
-        qFatal("no control %s", qPrintable(ref));
-    }
+    const app::Control& control(const QString& r) { return *form_.find(Id(r).name, Id(r).index); }
     // What a text box or button shows.
     QString text(const QString& ref) {
         QWidget* w = widget(ref);
@@ -52,9 +49,10 @@ class WindowDriver {
     // Actions: "type KEYS" (into the focus), "press KEY" ("Return", "Shift+Tab", "Alt+N"),
     // "click REF [TIMES]", "up REF [TIMES]" and "down REF" (a spinner's arrows), "enter REF TEXT"
     // (clicks into the box, selects all it holds, types the text).
-    // Checks: "REF = TEXT" (the text shown), "REF at X,Y,W,H" (pixels), "REF value V" (a spinner,
-    // on screen and in the model), "REF focused" (on screen and in the model), "REF gone" (no
-    // widget), else a true Qt property of the widget: "REF visible", "REF !enabled", "checked"...
+    // Checks: "REF = TEXT" (the text shown, and the model's), "REF at X,Y,W,H" (pixels), "REF
+    // value V" (a spinner, on screen and in the model), "REF focused" (on screen and in the
+    // model), "REF inview" (inside the scrolled area's viewport), "REF gone" (no widget), else a
+    // true Qt property of the widget: "REF visible", "REF !enabled", "REF checked"...
     template <typename... Scripts>
     void run(const Scripts&... scripts) {
         for (const QString& step :
@@ -109,10 +107,12 @@ class WindowDriver {
         QWidget* w = widget(ref);
         if (what == "gone" || !w) return what == "gone" && !w;
         const QRect g = w->geometry();
-        if (what == "=") return text(ref) == arg;
-        if (what == "at")
-            return QString("%1,%2,%3,%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height()) ==
-                   arg;
+        const QString at =
+            QString("%1,%2,%3,%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
+        QWidget* viewport = view_.scrollArea()->viewport();
+        if (what == "=") return text(ref) == arg && ShownText(control(ref).text) == arg;
+        if (what == "at") return at == arg;
+        if (what == "inview") return viewport->rect().contains(w->mapTo(viewport, QPoint(0, 0)));
         if (what == "value")
             return w->property("value") == arg.toInt() && control(ref).value == arg.toInt();
         if (what == "focused")
