@@ -7,9 +7,6 @@
 namespace moltherm::cli::testing {
 namespace {
 
-using Kind = JsonNode::Kind;
-using namespace std::string_literals;
-
 std::vector<JsonNode> Molecules(const std::string& text) {
     std::vector<JsonNode> molecules;
     const JsonMoleculeStream stream(text);
@@ -27,11 +24,11 @@ std::string List(int count, const std::string& entry) {
 TEST(JsonReader, NumbersKeepTheTextTheyWereWrittenWith) {
     const auto molecules = Molecules(R"({"a": 1.50, "b": 1E+2, "c": 1e400, "d": -2e-999,
         "e": 123456789012345678901234, "f": -7, "g": "1e400"})");
-    std::string read;
-    for (const JsonMember& member : molecules.at(0).members)
-        read += member.key + "=" + member.value.text +
-                (member.value.kind == Kind::kNumber ? " " : "$ ");
-    EXPECT_EQ(read, "a=1.50 b=1E+2 c=1e400 d=-2e-999 e=123456789012345678901234 f=-7 g=1e400$ ");
+    std::string read;  // a string's text in quotes
+    for (const JsonMember& m : molecules.at(0).members)
+        read += m.key + "=" + (m.value.kind == JsonNode::Kind::kNumber ? "" : "\"") + m.value.text +
+                (m.value.kind == JsonNode::Kind::kNumber ? " " : "\" ");
+    EXPECT_EQ(read, "a=1.50 b=1E+2 c=1e400 d=-2e-999 e=123456789012345678901234 f=-7 g=\"1e400\" ");
 }
 
 TEST(JsonReader, LongListsKeepOnlyWhatAnyMoleculeCanUseButCountAll) {
@@ -52,8 +49,8 @@ TEST(JsonReader, OverflowingNumbersArePatchedOutsideStringsOnly) {
     EXPECT_FALSE(PatchOverflowingNumbers(R"({"a": 1e308, "b": "1e999"})"));
 }
 
-// HCl as a file may hold it, each change replacing the key it names or adding it; a change of the
-// key alone ("atoms":) drops it.
+// HCl as a file may hold it, each change replacing the key it names or adding it, as the first
+// key so that the others are read after it; a change of the key alone ("atoms":) drops it.
 std::string Hcl(const std::vector<std::string>& changes = {}) {
     std::vector<std::string> fields = Split(
         R"("name": "HCl"|"molar_mass": 36.461|"atoms": 2|"shape": "linear"|"symmetry_number": 1|)"
@@ -62,7 +59,7 @@ std::string Hcl(const std::vector<std::string>& changes = {}) {
     for (const std::string& change : changes) {
         const std::string key = change.substr(0, change.find(':') + 1);
         std::erase_if(fields, [&](const std::string& field) { return field.starts_with(key); });
-        if (change != key) fields.push_back(change);
+        if (change != key) fields.insert(fields.begin(), change);
     }
     std::string json = "{";
     for (const std::string& field : fields) json += (json.size() > 1 ? ", " : "") + field;
@@ -154,9 +151,10 @@ const std::pair<std::string, std::string> kBrokenMolecules[] = {
 
 TEST(MoleculeMessages, OneLineNamingTheMoleculeAndTheField) {
     for (const auto& [input, message] : kBrokenMolecules) {
-        const bool whole = input[0] != '"';
-        EXPECT_EQ(RunInProcess({"-"}, whole ? input : Hcl({input})),
-                  (RunResult{1, "", "moltherm-cli: " + (whole ? "" : "HCl: "s) + message + "\n"}));
+        const bool change = input[0] == '"';
+        EXPECT_EQ(
+            RunInProcess({"-"}, change ? Hcl({input}) : input),
+            (RunResult{1, "", "moltherm-cli: " + (change ? "HCl: " + message : message) + "\n"}));
     }
 }
 

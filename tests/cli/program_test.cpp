@@ -2,7 +2,6 @@
 // messages and exit status.
 #include <cmath>
 #include <nlohmann/json.hpp>
-#include <regex>
 
 #include "cli/number_output.h"
 #include "engine/thermo.h"
@@ -25,7 +24,8 @@ const std::string kCl2Summary =
 TEST(Program, Cl2AtTwoTemperaturesGivesTheExactReportFromFileOrStandardInput) {
     const std::string report =
         "Moltherm Calculation   X" + (kCl2Summary + kCl2Tables).substr(kCl2Summary.find("\r\n"));
-    const std::string lf = std::regex_replace(report, std::regex("\r"), "");
+    std::string lf = report;
+    std::erase(lf, '\r');
     const std::string cl2 = ExamplePath("cl2.json");
     EXPECT_EQ(RunProgram({cl2, "-T", "298.15", "-T", "1000", "--timestamp", "X", "--crlf"}),
               (RunResult{0, report, ""}));
@@ -49,10 +49,9 @@ TEST(Program, HeadingCarriesTheClocksDateAndTimeOrTheTimestampInstead) {
                   "Moltherm Calculation   " + stamp + afterHeading);
     // The installed program reads the local clock: a date, two blanks and a time.
     const std::string local = RunProgram({ExamplePath("ar.json")}).out;
-    EXPECT_TRUE(std::regex_search(
-        local,
-        std::regex("^Moltherm Calculation   [^ \n][^\n]*  [^\n]*[^ \n]\nGas phase Ar atom\\.\n")))
-        << local;
+    const std::size_t end = local.find('\n'), gap = local.find("  ", 23);
+    EXPECT_TRUE(local.starts_with("Moltherm Calculation   ") && gap > 23 && gap + 2 < end) << local;
+    EXPECT_EQ(local.find("\nGas phase Ar atom.\n"), end) << local;
 }
 
 TEST(Program, NonlinearMoleculeAndWholeNumbersAsTheSpinnersWriteThem) {
@@ -93,12 +92,15 @@ TEST(Program, RefusedTemperatureGivesItsMessageAndNoTable) {
         for (const std::string& t : temperatures) args.insert(args.end(), {"-T", t});
         EXPECT_EQ(RunInProcess(args),
                   (RunResult{1, "", "moltherm-cli: HCl: temperature " + message + "\n"}));
+        // In CSV, the header and the error row alone: the rows computed before it are gone too.
+        args.insert(args.end(), {"--format", "csv"});
+        EXPECT_EQ(Split(RunInProcess(args).out, "\n").size(), 3u) << message;
     }
 }
 
-// Each is one line: its start, perhaps the parser's reason (without its echo of the input), and
-// its end.
-TEST(Program, UsageErrorsEndWithStatus2AndNoOutput) {
+// A usage error is one line, with no output: its start, perhaps the parser's reason (without its
+// echo of the input), and its end.
+TEST(Program, UsageErrorsAndAnOutputThatCannotBeWrittenEndWithStatus2) {
     const std::string hcl = ExamplePath("hcl.json"), broken = "[{\"atoms\": 1},\n {\"na";
     const std::string file = ScratchFile("broken.json", &broken);
     const std::string notJson = "standard input: not valid JSON: ";
@@ -190,8 +192,7 @@ TEST(JsonOutput, OneObjectPerMoleculeAndTemperatureInOrderWithTheEnginesValuesBi
                 }
             }
             // The texts are the shortest that read back as the same doubles.
-            const bool example = m < std::size(examples) && t != 1;
-            EXPECT_EQ(values, example ? examples[m] : values) << names;
+            EXPECT_TRUE(m >= std::size(examples) || t == 1 || values == examples[m]) << names;
         }
     }
     EXPECT_EQ(names, "HCl Cl2 H2O Ar O2 ");
@@ -276,7 +277,7 @@ TEST(EachFormat, RefusedMoleculesAreNamedAndLeaveTheOthersWritten) {
 
     // CSV: a row with the error after an empty temperature and empty values; RFC 4180 quoting.
     const RunResult csv = RunInProcess({"-", "--format", "csv", "--crlf"}, input);
-    EXPECT_EQ(csv.err, messages);
+    EXPECT_EQ(std::pair(csv.exitCode, csv.err), std::pair(1, messages));
     const std::vector<std::string> rows = Split(csv.out, "\r\n");
     ASSERT_EQ(rows.size(), 9u);
     EXPECT_TRUE(rows[1].starts_with(R"("Ar, ""the lazy one""",298.15,)")) << rows[1];
