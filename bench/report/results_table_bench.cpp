@@ -6,24 +6,14 @@
 #include "engine/calc_input.h"
 #include "engine/thermo.h"
 #include "report/results_table.h"
+#include "tests/support/worked_examples.h"
 
 namespace {
 
 using namespace moltherm;
 
 ThermoResults WaterResults(const PhysicalConstants& c) {
-    CalcInputTexts texts;
-    texts.name = "H2O";
-    texts.atomCount = "3";
-    texts.temperature = "298.15";
-    texts.molarMass = "18.015";
-    texts.energies = {"0"};
-    texts.sigma = "2";
-    texts.nonlinear = true;
-    texts.rotConsts = {"27.877", "14.512", "9.285"};
-    texts.wavenumbers = {"3657", "1595", "3756"};
-    texts.vibDegeneracies = {"1", "1", "1"};
-    texts.elecDegeneracies = {"1"};
+    const CalcInputTexts texts = testing::WaterTexts();
     MolecularData data;
     data.nModes = 3;
     if (ReadCalcInput(c, texts, data)) std::abort();
