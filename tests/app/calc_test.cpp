@@ -48,10 +48,9 @@ TEST_F(CalcTest, NewTAppendsOneTableForEachGoodTemperatureUnderTheSameSummary) {
     EXPECT_EQ(probe("temperature i"), "1000 | 1");  // the level loop ran over level 0
     act("txtTemp=400 !cmdCalc");
     // Every table has the same fixed-width lines: a third one, as long as each of the two.
-    const std::string& tables = form.tableText();
-    EXPECT_EQ(tables.substr(0, kCl2Tables.size() + 9), kCl2Tables + "400.00K  ");
-    EXPECT_EQ(tables.size(), kCl2Tables.size() / 2 * 3);
-    EXPECT_EQ(c("txtAns").text, summary + tables);
+    EXPECT_EQ(form.tableText().substr(0, kCl2Tables.size() + 9), kCl2Tables + "400.00K  ");
+    EXPECT_EQ(form.tableText().size(), kCl2Tables.size() / 2 * 3);
+    EXPECT_EQ(c("txtAns").text, summary + form.tableText());
 }
 
 // The answer box takes the window's width of the moment and its height at start-up.
