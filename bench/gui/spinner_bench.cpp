@@ -5,10 +5,10 @@
 
 #include <QApplication>
 #include <QTest>
-#include <fstream>
 #include <memory>
 #include <string>
 
+#include "bench/gui/resident_memory.h"
 #include "gui/form_view.h"
 #include "gui/moltherm_window.h"
 
@@ -31,14 +31,7 @@ void ClickDown() {
     ClickArrow(13);
 }
 
-long ResidentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-    }
-    return -1;
-}
+using moltherm::bench::ResidentKilobytes;
 
 void BM_SpinnerUpAtForty(benchmark::State& state) {
     for (auto _ : state) {

@@ -13,10 +13,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/gui/resident_memory.h"
 #include "gui/run.h"
 
 extern char** environ;
@@ -31,14 +31,7 @@ double MonotonicMs() {
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-long ResidentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
-    }
-    return -1;
-}
+using moltherm::bench::ResidentKilobytes;
 
 // Notes the first paint of any widget of the window; once that paint is on screen, reports
 // and quits.
