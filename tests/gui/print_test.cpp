@@ -1,8 +1,5 @@
 // Printing through the system's real default printer: a local CUPS server with a PDF queue,
 // brought up by scripts/setup-cups.sh. The PDF it writes is read back as text.
-#include <pwd.h>
-#include <unistd.h>
-
 #include "report/printer.h"
 #include "window_driver.h"
 
@@ -20,26 +17,44 @@ std::pair<bool, QString> Run(const QString& program, const QStringList& argument
             QString::fromLocal8Bit(process.readAll())};
 }
 
-// cups-pdf writes into PDF/ under the home folder of the job's user.
-QFileInfoList PdfFiles() {
-    const passwd* user = getpwuid(getuid());
-    return QDir(QString::fromLocal8Bit(user ? user->pw_dir : "/root") + "/PDF")
-        .entryInfoList({"*.pdf"}, QDir::Files);
+// The PDF queue writes into a folder of its own, which the tests empty before each print, so
+// any PDF in it is the one just printed.
+QDir PdfFolder() {
+    return QDir(MOLTHERM_PDF_DIR);
 }
 
-// Checks that the next PDF, once cups-pdf has finished writing it, holds the report's lines
+void EmptyPdfFolder() {
+    for (const QFileInfo& file : PdfFolder().entryInfoList(QDir::Files))
+        QFile::remove(file.filePath());
+}
+
+// What the print server says of the queue and its last jobs, for a print that never arrived.
+QString PrintServerState() {
+    QString state = Run("lpstat", {"-p", "PDF"}).second + Run("lpstat", {"-W", "all", "-o"}).second;
+    for (const char* log : {"/var/log/cups/error_log", "/var/log/cups/cups-pdf-PDF_log"}) {
+        QFile file(log);
+        if (file.open(QIODevice::ReadOnly))
+            state +=
+                QString("-- %1:\n%2").arg(log, QString::fromLocal8Bit(file.readAll().right(2000)));
+    }
+    return state;
+}
+
+// Checks that the PDF, once cups-pdf has finished writing it, holds the report's lines
 // with any text (trailing blanks and page feeds aside) and that every character stands in its
 // column: pdftotext puts the page's left margin in front of every line as a constant indent.
-void VerifyPrinted(const QFileInfoList& before, const std::string& report, int pages) {
-    QString pdf, text;
+void VerifyPrinted(const std::string& report, int pages) {
+    QString text;
     for (qint64 tick = 0, lastSize = -1; tick < 300 && text.isEmpty(); ++tick) {
-        for (const QFileInfo& file : PdfFiles())
-            if (!before.contains(file)) pdf = file.filePath();
-        const qint64 size = pdf.isEmpty() ? -1 : QFileInfo(pdf).size();
-        if (size > 0 && size == lastSize) text = Run("pdftotext", {"-fixed", "6", pdf, "-"}).second;
+        const QFileInfoList pdfs = PdfFolder().entryInfoList({"*.pdf"}, QDir::Files);
+        const qint64 size = pdfs.size() == 1 ? pdfs.first().size() : -1;
+        if (size > 0 && size == lastSize)
+            text = Run("pdftotext", {"-fixed", "6", pdfs.first().filePath(), "-"}).second;
         lastSize = size;
         QTest::qWait(100);
     }
+    if (text.isEmpty()) qWarning().noquote() << PrintServerState();
+    QVERIFY2(!text.isEmpty(), qPrintable("no PDF arrived in " + PdfFolder().path()));
     QVERIFY(text.count('\f') >= pages);
     const auto lines = [](QString text) {
         return text.remove(QRegularExpression("(?m)[ \\r]+$|\\f")).split('\n', Qt::SkipEmptyParts);
@@ -61,7 +76,7 @@ class PrintTest : public QObject {
 
   private slots:
     void initTestCase() {
-        const auto [ok, output] = Run("bash", {MOLTHERM_SETUP_CUPS});
+        const auto [ok, output] = Run("bash", {MOLTHERM_SETUP_CUPS, MOLTHERM_PDF_DIR});
         const QByteArray why = "no CUPS server with a PDF printer: " + output.toLocal8Bit();
         if (!ok && qEnvironmentVariable("CI") == "true") QFAIL(why.constData());
         if (!ok) QSKIP(why.constData());
@@ -72,10 +87,10 @@ class PrintTest : public QObject {
     void printButtonPrintsTheReportWithItsColumnsAligned() {
         d->showHclReport();
         const std::string report = d->form().summaryText() + d->form().tableText();
-        const QFileInfoList before = PdfFiles();
+        EmptyPdfFolder();
         d->run("click cmdPrint; txtError !visible");
         d->verifyMode(false);  // back to data entry, as after "New Data"
-        VerifyPrinted(before, report, 1);
+        VerifyPrinted(report, 1);
     }
 
     void longReportBreaksIntoPagesWithoutLosingALine() {
@@ -84,24 +99,27 @@ class PrintTest : public QObject {
         std::string table;
         for (int k = 1; k <= 150; ++k)
             table += "  line " + std::to_string(k) + " :    1.000       2.000       3.000\r\n";
-        const QFileInfoList before = PdfFiles();
+        EmptyPdfFolder();
         const auto error = moltherm::PrintReport(printer, "Moltherm Calculation\r\n\r\n", table);
         QVERIFY2(!error, error ? error->c_str() : "");
         QCOMPARE(printer.fontName(), "Nimbus Sans");
-        VerifyPrinted(before, "Moltherm Calculation\r\n" + table, 3);  // 151 lines of 10 pt on A4
+        VerifyPrinted("Moltherm Calculation\r\n" + table, 3);  // 151 lines of 10 pt on A4
     }
 
     void missingDefaultPrinterIsReportedAndTheReportStays() {
         d->showHclReport();
         const QString shown = d->answer();
-        const auto restore = qScopeGuard([] { Run("bash", {MOLTHERM_SETUP_CUPS}); });
+        const auto restore = qScopeGuard([] {
+            Run("bash", {MOLTHERM_SETUP_CUPS, MOLTHERM_PDF_DIR});
+        });
         const auto [removed, output] = Run("lpadmin", {"-x", "PDF"});
         QVERIFY2(removed, qPrintable(output));
         d->run("click cmdPrint; txtError visible; txtError = No default printer; txtError focused");
         d->verifyMode(true);
         QCOMPARE(d->answer(), shown);
         QCOMPARE(d->control("txtAns").text, d->form().summaryText() + d->form().tableText());
-        QVERIFY2(Run("bash", {MOLTHERM_SETUP_CUPS}).first, "the PDF printer does not come back");
+        QVERIFY2(Run("bash", {MOLTHERM_SETUP_CUPS, MOLTHERM_PDF_DIR}).first,
+                 "the PDF printer does not come back");
     }
 };
 
