@@ -17,6 +17,12 @@ std::pair<bool, QString> Run(const QString& program, const QStringList& argument
             QString::fromLocal8Bit(process.readAll())};
 }
 
+// Starts the print server if needed and makes the PDF queue, writing into the tests' folder,
+// the default printer again.
+std::pair<bool, QString> SetUpPdfPrinter() {
+    return Run("bash", {MOLTHERM_SETUP_CUPS, MOLTHERM_PDF_DIR});
+}
+
 // The PDF queue writes into a folder of its own, which the tests empty before each print, so
 // any PDF in it is the one just printed.
 QDir PdfFolder() {
@@ -76,7 +82,7 @@ class PrintTest : public QObject {
 
   private slots:
     void initTestCase() {
-        const auto [ok, output] = Run("bash", {MOLTHERM_SETUP_CUPS, MOLTHERM_PDF_DIR});
+        const auto [ok, output] = SetUpPdfPrinter();
         const QByteArray why = "no CUPS server with a PDF printer: " + output.toLocal8Bit();
         if (!ok && qEnvironmentVariable("CI") == "true") QFAIL(why.constData());
         if (!ok) QSKIP(why.constData());
@@ -109,17 +115,14 @@ class PrintTest : public QObject {
     void missingDefaultPrinterIsReportedAndTheReportStays() {
         d->showHclReport();
         const QString shown = d->answer();
-        const auto restore = qScopeGuard([] {
-            Run("bash", {MOLTHERM_SETUP_CUPS, MOLTHERM_PDF_DIR});
-        });
+        const auto restore = qScopeGuard([] { SetUpPdfPrinter(); });
         const auto [removed, output] = Run("lpadmin", {"-x", "PDF"});
         QVERIFY2(removed, qPrintable(output));
         d->run("click cmdPrint; txtError visible; txtError = No default printer; txtError focused");
         d->verifyMode(true);
         QCOMPARE(d->answer(), shown);
         QCOMPARE(d->control("txtAns").text, d->form().summaryText() + d->form().tableText());
-        QVERIFY2(Run("bash", {MOLTHERM_SETUP_CUPS, MOLTHERM_PDF_DIR}).first,
-                 "the PDF printer does not come back");
+        QVERIFY2(SetUpPdfPrinter().first, "the PDF printer does not come back");
     }
 };
 
