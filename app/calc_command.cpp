@@ -1,11 +1,6 @@
 // The calculate command, the two modes of the window, and printing.
-#include <span>
-
 #include "app/frm_moltherm.h"
-#include "engine/calc_input.h"
-#include "engine/thermo.h"
-#include "report/results_table.h"
-#include "report/summary.h"
+#include "calc/calc_input.h"
 
 namespace moltherm::app {
 namespace {
@@ -33,6 +28,26 @@ void frmMoltherm::cmdCalc_Click() {
         ComputeThermoTable();
         return;
     }
+    const CalcInputTexts in = inputTexts();
+    MolecularData& record = session_.record();
+    record.nModes = nModes_;
+    record.lastLevel = lastLevel_;
+    if (const auto read = session_.Read(in); !read) {
+        ShowError(read.error());
+        return;
+    }
+
+    setText(ControlId{"cmdCalc"}, kNewTCaption);
+    session_.BuildSummary(in, clock_.dateText() + "  " + clock_.timeText());
+    i_ = lastLevel_ + 1;
+
+    switchToResultsMode();
+    session_.StoreCoefficients();
+    session_.ClearTables();
+    ComputeThermoTable();
+}
+
+CalcInputTexts frmMoltherm::inputTexts() const {
     CalcInputTexts in;
     in.name = control("txtName").text;
     in.atomCount = control("txtN").text;
@@ -46,58 +61,21 @@ void frmMoltherm::cmdCalc_Click() {
     in.wavenumbers = texts("txtFreq", 1, nModes_);
     in.vibDegeneracies = texts("txtDegen", 1, nModes_);
     in.elecDegeneracies = texts("txtEnergyDegen", 0, lastLevel_);
-
-    record_.nModes = nModes_;
-    record_.lastLevel = lastLevel_;
-    if (const auto failure = ReadCalcInput(constants_, in, record_)) {
-        ShowError(*failure);
-        return;
-    }
-
-    setText(ControlId{"cmdCalc"}, kNewTCaption);
-
-    SummaryInput summary;
-    summary.dateText = clock_.dateText();
-    summary.timeText = clock_.timeText();
-    summary.name = in.name;
-    summary.nAtoms = record_.nAtoms;
-    summary.linear = control("optLinear").selected;
-    summary.molarMass = record_.molarMass;
-    summary.sigmaText = in.sigma;
-    summary.rotConst1 = record_.rotConst1;
-    summary.rotConst2 = record_.rotConst2;
-    summary.rotConst3 = record_.rotConst3;
-    if (record_.nAtoms > 1) {
-        summary.vibFreq = std::span<const double>(record_.vibFreq).subspan(1, record_.nModes);
-        summary.vibDegeneracies = in.vibDegeneracies;
-    }
-    summary.elecEnergy = record_.elecEnergy;
-    summary.elecDegeneracies = in.elecDegeneracies;
-    record_.summaryText = FormatSummary(summary);
-    i_ = lastLevel_ + 1;
-
-    switchToResultsMode();
-    StoreCoefficients(constants_, in.nonlinear, record_);
-    record_.tableText.clear();
-    ComputeThermoTable();
+    return in;
 }
 
 void frmMoltherm::ComputeThermoTable() {
+    const MolecularData& record = session_.record();
     const std::vector<std::string> vibDegen =
-        record_.nAtoms > 1 ? texts("txtDegen", 1, record_.nModes) : std::vector<std::string>{};
-    const std::vector<std::string> elecDegen = texts("txtEnergyDegen", 0, record_.lastLevel);
-    const ThermoOutcome outcome = ComputeThermo(constants_, record_, control("txtTemp").text,
-                                                DegeneracyTexts{vibDegen, elecDegen});
-    // A number is stored even when it is refused, as the record keeps what was read.
-    if (outcome.temperature) record_.temperature = *outcome.temperature;
-    if (outcome.error) {
-        ShowError(*outcome.error);
+        record.nAtoms > 1 ? texts("txtDegen", 1, record.nModes) : std::vector<std::string>{};
+    const std::vector<std::string> elecDegen = texts("txtEnergyDegen", 0, record.lastLevel);
+    if (const auto added = session_.AddTable(control("txtTemp").text, vibDegen, elecDegen);
+        !added) {
+        ShowError(added.error());
         return;
     }
-    results_ = outcome.results;
-    i_ = record_.lastLevel + 1;  // where the level loop leaves the shared counter
-    record_.tableText += FormatResultsTable(record_.temperature, results_, constants_.avogadro);
-    setText(ControlId{"txtAns"}, record_.summaryText + record_.tableText);
+    i_ = record.lastLevel + 1;  // where the level loop leaves the shared counter
+    setText(ControlId{"txtAns"}, session_.reportText());
 }
 
 void frmMoltherm::switchToResultsMode() {
@@ -125,7 +103,8 @@ void frmMoltherm::cmdNewData_Click() {
 
 // A failed print keeps the window in results mode with the report, so the user can try again.
 void frmMoltherm::cmdPrint_Click() {
-    if (const auto failure = PrintReport(printer_, record_.summaryText, record_.tableText)) {
+    if (const auto failure =
+            PrintReport(printer_, session_.record().summaryText, session_.record().tableText)) {
         ShowError(*failure);
         return;
     }

@@ -8,8 +8,8 @@
 #include "app/control.h"
 #include "app/control_set.h"
 #include "app/form_observer.h"
+#include "calc/session.h"
 #include "engine/constants.h"
-#include "engine/molecular_data.h"
 #include "report/clock.h"
 #include "report/printer.h"
 
@@ -61,11 +61,11 @@ class frmMoltherm {
     int scaleHeight() const { return scaleHeight_; }
 
     // ---- Form-level state, read-only
-    const PhysicalConstants& constants() const { return constants_; }
-    const MolecularData& record() const { return record_; }
-    const ThermoResults& results() const { return results_; }
-    const std::string& summaryText() const { return record_.summaryText; }
-    const std::string& tableText() const { return record_.tableText; }
+    const PhysicalConstants& constants() const { return session_.constants(); }
+    const MolecularData& record() const { return session_.record(); }
+    const ThermoResults& results() const { return session_.results(); }
+    const std::string& summaryText() const { return session_.record().summaryText; }
+    const std::string& tableText() const { return session_.record().tableText; }
     const std::string& molType() const { return molType_; }
     std::int16_t nModes() const { return nModes_; }
     std::int16_t lastLevel() const { return lastLevel_; }
@@ -144,6 +144,7 @@ class frmMoltherm {
 
     void cmdCalc_Click();
     void ComputeThermoTable();
+    CalcInputTexts inputTexts() const;  // the boxes that "Calc" reads
     void cmdNewData_Click();
     void cmdPrint_Click();
 
@@ -202,9 +203,7 @@ class frmMoltherm {
     int scaleWidth_ = 8595;
     int scaleHeight_ = 6315;
 
-    PhysicalConstants constants_;
-    MolecularData record_;
-    ThermoResults results_;
+    CalcSession session_;  // the constants, the molecular data record and the last results
     std::string molType_;
     std::int16_t nModes_ = 1;
     std::int16_t lastLevel_ = 0;

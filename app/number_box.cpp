@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "engine/number_text.h"
+#include "calc/number_text.h"
 
 namespace moltherm::app {
 

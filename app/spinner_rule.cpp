@@ -1,6 +1,6 @@
 #include "app/spinner_rule.h"
 
-#include "engine/number_text.h"
+#include "calc/number_text.h"
 
 namespace moltherm::app {
 

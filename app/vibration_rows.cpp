@@ -5,7 +5,7 @@
 #include "app/number_box.h"
 #include "app/spinner_rule.h"
 
-#include "engine/number_text.h"
+#include "calc/number_text.h"
 
 namespace moltherm::app {
 namespace {

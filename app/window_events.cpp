@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "app/frm_moltherm.h"
-#include "engine/number_text.h"
+#include "calc/number_text.h"
 
 namespace moltherm::app {
 namespace {
@@ -17,7 +17,7 @@ std::int16_t WholeTwips(int twips) {
 }  // namespace
 
 void frmMoltherm::Form_Load() {
-    constants_ = PhysicalConstants{};
+    session_ = CalcSession(PhysicalConstants{});  // the constants, and an empty record
     molType_ = "linear";
     lastLevel_ = 0;
     nModes_ = 1;

@@ -1,6 +1,6 @@
 #include "cli/json_overflow.h"
 
-#include "engine/number_text.h"
+#include "calc/number_text.h"
 
 namespace moltherm::cli {
 namespace {

@@ -3,11 +3,13 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "calc/record.h"
 #include "cli/molecule_entry.h"
 #include "engine/constants.h"
-#include "engine/molecular_data.h"
+#include "engine/results.h"
 
 namespace moltherm::cli {
 
@@ -22,6 +24,7 @@ struct MoleculeOutcome {
     MoleculeEntry entry;
     MolecularData data;
     std::vector<TemperatureResult> results;
+    std::string report;  // the answer box: summary and one table per temperature, CR LF
     std::optional<std::string> error;  // without the molecule's label
     bool ok() const { return !error.has_value(); }
 };
@@ -30,7 +33,9 @@ struct MoleculeOutcome {
 // "New T" with each temperature in turn (the first one again included, as "Calc" computes its
 // table from the box). A refused temperature is named in the message: `temperature "-1":
 // Negative temperature`. `temperatures` must not be empty.
+// `stamp` stands in the summary's heading where the window shows its date and time.
 MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEntry entry,
-                                  std::span<const std::string> temperatures);
+                                  std::span<const std::string> temperatures,
+                                  std::string_view stamp);
 
 }  // namespace moltherm::cli

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/calc_input.h"
+#include "calc/calc_input.h"
 
 namespace moltherm::cli {
 

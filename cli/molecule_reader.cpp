@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
-#include "engine/number_text.h"
+#include "calc/number_text.h"
 
 namespace moltherm::cli {
 namespace {

@@ -89,7 +89,8 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
             outcome.entry = std::move(read.entry);
             outcome.error = std::move(read.error);
         } else {
-            outcome = CalculateMolecule(constants, std::move(read.entry), options.temperatures);
+            outcome = CalculateMolecule(constants, std::move(read.entry), options.temperatures,
+                                            style.stamp);
         }
         if (!outcome.ok()) {
             anyRefused = true;

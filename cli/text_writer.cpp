@@ -1,12 +1,11 @@
 #include "cli/text_writer.h"
 
-#include "cli/report_text.h"
 
 namespace moltherm::cli {
 
 void TextWriter::write(const MoleculeOutcome& outcome) {
     if (!outcome.ok()) return;
-    const std::string report = ReportText(outcome, style().stamp, style().avogadro);
+    const std::string& report = outcome.report;
     std::string& out = buffer();
     if (style().crlf) {
         out += report;

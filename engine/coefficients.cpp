@@ -16,9 +16,18 @@ RotationalCoefficient LinearRotation(const PhysicalConstants& c, double rotConst
 
 RotationalCoefficient NonlinearRotation(const PhysicalConstants& c, double rotConst1,
                                         double rotConst2, double rotConst3, double sigma) {
-    const double rotCoef = std::sqrt(c.pi / (rotConst1 * rotConst2 * rotConst3)) *
-                           std::pow(c.boltzmann / c.hcCm, 1.5) / sigma;
-    return {rotCoef, 1.5};
+    const double product = rotConst1 * rotConst2 * rotConst3;
+    // Three tiny constants can underflow to 0 while the coefficient itself is representable.
+    const double root = product > 0 ? std::sqrt(c.pi / product)
+                                    : std::exp(0.5 * (std::log(c.pi) - std::log(rotConst1) -
+                                                      std::log(rotConst2) - std::log(rotConst3)));
+    return {root * std::pow(c.boltzmann / c.hcCm, 1.5) / sigma, 1.5};
+}
+
+RotationalCoefficient RotationOf(const PhysicalConstants& c, const Molecule& m) {
+    const auto& b = m.rotationalConstants;
+    return m.shape == Shape::kNonlinear ? NonlinearRotation(c, b[0], b[1], b[2], m.sigma)
+                                        : LinearRotation(c, b[0], m.sigma);
 }
 
 }  // namespace moltherm

@@ -1,33 +1,44 @@
 #include "engine/thermo.h"
 
 #include <cmath>
+#include <optional>
 
-#include "engine/number_text.h"
+#include "engine/coefficients.h"
 
 namespace moltherm {
 namespace {
 
-struct VibrationalMode {
+// Below this x, 1 - e^-x and e^x - 1 keep fewer than 9 correct digits; expm1 keeps them all.
+constexpr double kSmallX = 1e-7;
+
+struct ModeTerms {
     double qMode;
-    double uMode;   // x*g/(e^x - 1)
-    double cpMode;  // g*x^2*e^x/(e^x - 1)^2
+    double uMode;   // g x / (e^x - 1)
+    double cpMode;  // g x^2 e^x / (e^x - 1)^2
 };
 
-// The written formulas where exp(x) is finite; past that the same terms through exp(-x),
-// which cannot overflow and tend to zero as they should.
-VibrationalMode EvaluateMode(double xVib, double degen) {
-    VibrationalMode m{};
+ModeTerms EvaluateMode(double xVib, double degen) {
+    ModeTerms m{};
+    if (xVib < kSmallX) {
+        const double expm1X = std::expm1(xVib);
+        m.qMode = -1 / std::expm1(-xVib);
+        m.uMode = xVib * degen / expm1X;
+        m.cpMode = m.uMode * m.uMode / degen * std::exp(xVib);
+        return m;
+    }
     m.qMode = 1 / (1 - std::exp(-xVib));
     const double expX = std::exp(xVib);
     if (std::isfinite(expX)) {
         m.uMode = xVib * degen / (expX - 1);
         m.cpMode = m.uMode * m.uMode / degen * expX;
-    } else {
-        const double expMinusX = std::exp(-xVib);
-        const double oneMinus = 1 - expMinusX;
-        m.uMode = xVib * degen * expMinusX / oneMinus;
-        m.cpMode = degen * xVib * xVib * expMinusX / (oneMinus * oneMinus);
+        return m;
     }
+    // Past x = 709.78 through e^-x, which cannot overflow; past about 745 the terms are 0.
+    const double expMinusX = std::exp(-xVib);
+    if (expMinusX == 0) return m;
+    const double oneMinus = 1 - expMinusX;
+    m.uMode = xVib * degen * expMinusX / oneMinus;
+    m.cpMode = degen * xVib * xVib * expMinusX / (oneMinus * oneMinus);
     return m;
 }
 
@@ -42,108 +53,153 @@ void FillFreeEnergies(Contribution& x, double T) {
     x.g = x.h - x.s * T;
 }
 
-}  // namespace
-
-ThermoOutcome ComputeThermo(const PhysicalConstants& c, const MolecularData& data,
-                            std::string_view temperatureText, const DegeneracyTexts& degeneracies) {
-    const auto parsed = ParseNumber(temperatureText);
-    if (!parsed) return ThermoOutcome{std::nullopt, kInvalidTemperature, {}};
-    return ComputeThermoAt(c, data, *parsed, degeneracies);
-}
-
-ThermoOutcome ComputeThermoAt(const PhysicalConstants& c, const MolecularData& data, double T,
-                              const DegeneracyTexts& degeneracies) {
-    ThermoOutcome out{T, std::nullopt, {}};
-    if (T < 0) {
-        out.error = kNegativeTemperature;
-        return out;
-    }
-    // kT = 0 divides by zero in the vibrational and electronic terms.
-    if (T == 0) {
-        out.error = kInvalidTemperature;
-        return out;
-    }
-    // The stored arrays must cover the rows and levels the counts name.
-    if (static_cast<int>(data.elecEnergy.size()) <= data.lastLevel ||
-        (data.nAtoms > 1 && static_cast<int>(data.vibFreq.size()) <= data.nModes))
-        return ThermoOutcome{T, "Rows and levels do not match the stored data", {}};
-    ThermoResults& r = out.results;
-    const double R = c.gasConst;
-    r.kT = c.boltzmann * T;
-    r.RT = c.gasConst * T;
-
+void ComputeVibration(const PhysicalConstants& c, const Molecule& m, ThermoResults& r, double T) {
     Contribution& vib = r.vib;
     vib.q = 1;
-    if (data.nAtoms > 1) {
-        const int rows = data.nModes;
-        for (int i = 1; i <= rows; ++i) {
-            const auto degen = ParseNumber(i - 1 < static_cast<int>(degeneracies.vibrational.size())
-                                               ? std::string_view(degeneracies.vibrational[i - 1])
-                                               : std::string_view());
-            if (!degen || *degen < 1) return ThermoOutcome{T, kInvalidDegeneracy, {}};
-            const double xVib = data.vibFreq[i] * c.hcCm / r.kT;
-            const VibrationalMode m = EvaluateMode(xVib, *degen);
-            vib.q = vib.q * std::pow(m.qMode, *degen);
-            vib.u = vib.u + m.uMode;
-            vib.cp = vib.cp + m.cpMode;
+    if (m.atoms > 1) {
+        for (const VibrationalMode& mode : m.modes) {
+            const double degen = mode.degeneracy;
+            const double xVib = mode.wavenumber * c.hcCm / r.kT;
+            const ModeTerms t = EvaluateMode(xVib, degen);
+            vib.q = vib.q * std::pow(t.qMode, degen);
+            vib.u = vib.u + t.uMode;
+            vib.cp = vib.cp + t.cpMode;
         }
     }
     vib.u = r.RT * vib.u;
-    vib.cp = R * vib.cp;
-    vib.s = vib.u / T + R * std::log(vib.q);
+    vib.cp = c.gasConst * vib.cp;
+    vib.s = vib.u / T + c.gasConst * std::log(vib.q);
+}
 
+void ComputeElectronic(const PhysicalConstants& c, const Molecule& m, ThermoResults& r, double T) {
     Contribution& elec = r.elec;
-    for (int i = 0; i <= data.lastLevel; ++i) {
-        const auto degen = ParseNumber(i < static_cast<int>(degeneracies.electronic.size())
-                                           ? std::string_view(degeneracies.electronic[i])
-                                           : std::string_view());
-        if (!degen || *degen < 1) return ThermoOutcome{T, kInvalidDegeneracy, {}};
-        const double energy = data.elecEnergy[i];
-        const double levelWeight = std::exp(-c.hcCm * energy / r.kT) * *degen;
+    for (const ElectronicLevel& level : m.levels) {
+        const double levelWeight = std::exp(-c.hcCm * level.energy / r.kT) * level.degeneracy;
+        // A level too high to be populated adds nothing (and e^2 * 0 could be infinity * 0).
+        if (levelWeight == 0) continue;
         elec.q = elec.q + levelWeight;
-        elec.u = elec.u + energy * levelWeight;
-        elec.cp = elec.cp + energy * energy * levelWeight;
+        elec.u = elec.u + level.energy * levelWeight;
+        elec.cp = elec.cp + level.energy * level.energy * levelWeight;
     }
     elec.u = elec.u * c.hcCm * c.avogadro / elec.q;
     const double hcOverKT = c.hcCm / r.kT;
-    elec.cp = hcOverKT * hcOverKT * R / elec.q * elec.cp - elec.u * elec.u / (T * r.RT);
-    elec.s = elec.u / T + R * std::log(elec.q);
+    // Each term is 0 when its sum is, also where (hc/kT)^2 or 1/(T RT) is beyond a double.
+    const double meanSquare =
+        elec.cp == 0 ? 0 : hcOverKT * hcOverKT * c.gasConst / elec.q * elec.cp;
+    const double squareMean = elec.u == 0 ? 0 : elec.u * elec.u / (T * r.RT);
+    elec.cp = meanSquare - squareMean;
+    elec.s = elec.u / T + c.gasConst * std::log(elec.q);
+}
 
+void ComputeRotation(const PhysicalConstants& c, const Molecule& m, ThermoResults& r, double T) {
     Contribution& rot = r.rot;
-    if (data.nAtoms == 1) {
+    if (m.atoms == 1) {
         rot.q = 1;
-    } else {
-        rot.q = std::pow(T, data.rotExponent) * data.rotCoef;
-        rot.u = data.rotExponent * r.RT;
-        rot.cp = data.rotExponent * R;
-        rot.s = rot.u / T + R * std::log(rot.q);
+        return;
     }
+    const RotationalCoefficient coef = RotationOf(c, m);
+    rot.q = std::pow(T, coef.rotExponent) * coef.rotCoef;
+    rot.u = coef.rotExponent * r.RT;
+    rot.cp = coef.rotExponent * c.gasConst;
+    rot.s = rot.u / T + c.gasConst * std::log(rot.q);
+}
 
+void ComputeTranslation(const PhysicalConstants& c, const Molecule& m, ThermoResults& r, double T) {
     Contribution& trans = r.trans;
-    trans.q = std::pow(T, 2.5) * data.transCoef;
+    trans.q = std::pow(T, 2.5) * TranslationalCoefficient(c, m.molarMass);
     trans.u = 1.5 * r.RT;
-    trans.cp = 2.5 * R;
-    trans.s = R * std::log(trans.q) + 2.5 * R;
+    trans.cp = 2.5 * c.gasConst;
+    trans.s = c.gasConst * std::log(trans.q) + 2.5 * c.gasConst;
+}
+
+ThermoResults Evaluate(const PhysicalConstants& c, const Molecule& m, double T) {
+    ThermoResults r;
+    r.kT = c.boltzmann * T;
+    r.RT = c.gasConst * T;
+    ComputeVibration(c, m, r, T);
+    ComputeElectronic(c, m, r, T);
+    ComputeRotation(c, m, r, T);
+    ComputeTranslation(c, m, r, T);
 
     Contribution& total = r.total;
-    total.u = rot.u + trans.u + vib.u + elec.u;
-    total.s = trans.s + rot.s + vib.s + elec.s;
-    total.cp = rot.cp + trans.cp + vib.cp + elec.cp;
-    total.q = rot.q * trans.q * vib.q * elec.q;
+    total.u = r.rot.u + r.trans.u + r.vib.u + r.elec.u;
+    total.s = r.trans.s + r.rot.s + r.vib.s + r.elec.s;
+    total.cp = r.rot.cp + r.trans.cp + r.vib.cp + r.elec.cp;
+    total.q = r.rot.q * r.trans.q * r.vib.q * r.elec.q;
 
-    trans.h = r.RT + trans.u;
-    rot.h = rot.u;
-    vib.h = vib.u;
-    elec.h = elec.u;
+    r.trans.h = r.RT + r.trans.u;
+    r.rot.h = r.rot.u;
+    r.vib.h = r.vib.u;
+    r.elec.h = r.elec.u;
     total.h = total.u + r.RT;
-    for (Contribution* x : {&trans, &rot, &vib, &elec, &total}) FillFreeEnergies(*x, T);
+    for (Contribution* x : {&r.trans, &r.rot, &r.vib, &r.elec, &total}) FillFreeEnergies(*x, T);
+    return r;
+}
 
-    // One mole's q is avogadro*q/N; it must stay finite too, as the table prints it.
-    const bool finite = Finite(trans) && Finite(rot) && Finite(vib) && Finite(elec) &&
-                        Finite(total) && std::isfinite(c.avogadro * trans.q) &&
-                        std::isfinite(c.avogadro * total.q);
-    if (!finite) return ThermoOutcome{T, kInvalidTemperature, {}};
-    return out;
+// The contribution that cannot be represented, or, when each can but the totals cannot, the one
+// with the largest partition function. One mole's q is NA q/N: the table prints it too.
+std::optional<ThermoFault> Unrepresentable(const PhysicalConstants& c, const ThermoResults& r) {
+    if (!Finite(r.trans) || !std::isfinite(c.avogadro * r.trans.q)) return ThermoFault::kMolarMass;
+    if (!Finite(r.elec)) return ThermoFault::kElectronicEnergy;
+    if (!Finite(r.rot)) return ThermoFault::kRotationalConstant;
+    if (!Finite(r.vib)) return ThermoFault::kVibrationalFrequency;
+    if (Finite(r.total) && std::isfinite(c.avogadro * r.total.q)) return std::nullopt;
+    std::pair<double, ThermoFault> largest{c.avogadro * r.trans.q, ThermoFault::kMolarMass};
+    for (const auto& [q, fault] : {std::pair{r.elec.q, ThermoFault::kElectronicEnergy},
+                                   std::pair{r.rot.q, ThermoFault::kRotationalConstant},
+                                   std::pair{r.vib.q, ThermoFault::kVibrationalFrequency}})
+        if (q > largest.first) largest = {q, fault};
+    return largest.second;
+}
+
+// Water: an ordinary molecule, to tell a temperature at fault from an extreme molecule.
+const Molecule& OrdinaryMolecule() {
+    static const Molecule water = [] {
+        Molecule m;
+        m.atoms = 3;
+        m.molarMass = 18.015;
+        m.shape = Shape::kNonlinear;
+        m.sigma = 2;
+        m.rotationalConstants = {27.877, 14.512, 9.285};
+        m.modes = {{3657, 1}, {1595, 1}, {3756, 1}};
+        return m;
+    }();
+    return water;
+}
+
+std::optional<ThermoFault> OutOfDomain(const Molecule& m, double T) {
+    if (!(T > 0) || !std::isfinite(T)) return ThermoFault::kTemperature;
+    if (m.atoms < 1) return ThermoFault::kAtomCount;
+    if (!(m.molarMass > 0)) return ThermoFault::kMolarMass;
+    for (const ElectronicLevel& level : m.levels) {
+        if (!(level.energy >= 0)) return ThermoFault::kElectronicEnergy;
+        if (level.degeneracy < 1) return ThermoFault::kDegeneracy;
+    }
+    if (m.levels.empty()) return ThermoFault::kDegeneracy;
+    if (m.atoms <= 1) return std::nullopt;
+    const int used = m.shape == Shape::kNonlinear ? 3 : 1;
+    for (int k = 0; k < used; ++k)
+        if (!(m.rotationalConstants[k] > 0)) return ThermoFault::kRotationalConstant;
+    if (m.sigma < 1) return ThermoFault::kSymmetryNumber;
+    for (const VibrationalMode& mode : m.modes) {
+        if (!(mode.wavenumber > 0)) return ThermoFault::kVibrationalFrequency;
+        if (mode.degeneracy < 1) return ThermoFault::kDegeneracy;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+Expected<ThermoResults, ThermoFault> ComputeThermo(const PhysicalConstants& c,
+                                                   const Molecule& molecule, double T) {
+    if (const auto fault = OutOfDomain(molecule, T)) return Unexpected{*fault};
+    ThermoResults r = Evaluate(c, molecule, T);
+    if (const auto fault = Unrepresentable(c, r)) {
+        if (Unrepresentable(c, Evaluate(c, OrdinaryMolecule(), T)))
+            return Unexpected{ThermoFault::kTemperature};
+        return Unexpected{*fault};
+    }
+    return r;
 }
 
 }  // namespace moltherm

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/molecular_data.h"
+#include "engine/results.h"
 
 namespace moltherm {
 

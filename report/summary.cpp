@@ -13,7 +13,7 @@ const std::string& TextAt(std::span<const std::string> texts, std::size_t index)
 }  // namespace
 
 std::string FormatSummary(const SummaryInput& in) {
-    std::string s = "Moltherm Calculation   " + in.dateText + "  " + in.timeText + kEol;
+    std::string s = "Moltherm Calculation   " + in.stamp + kEol;
     s += "Gas phase ";
     if (in.nAtoms == 1)
         s += in.name + " atom";

@@ -8,8 +8,7 @@ namespace moltherm {
 // What the summary header records of one calculation: stored values, and texts copied exactly
 // as they stand in their boxes.
 struct SummaryInput {
-    std::string dateText;
-    std::string timeText;
+    std::string stamp;  // when it was computed: the window's "date  time", or the caller's text
     std::string name;
     int nAtoms = 1;
     bool linear = true;  // the linear option selected
@@ -22,7 +21,7 @@ struct SummaryInput {
     std::span<const std::string> elecDegeneracies;  // levels 0..lastLevel
 };
 
-// The summary header: heading with date and time, the molecule, molar mass, for molecules the
+// The summary header: heading with the time stamp, the molecule, molar mass, for molecules the
 // symmetry number, rotational constants and vibrational rows, then the electronic levels and a
 // closing empty line; every line ends in CR LF.
 std::string FormatSummary(const SummaryInput& in);

@@ -1,4 +1,4 @@
-#include "engine/calc_input.h"
+#include "calc/calc_input.h"
 #include "engine/thermo.h"
 #include "form_fixture.h"
 #include "report/results_table.h"
@@ -169,19 +169,25 @@ TEST_F(CalcTest, AnAtomNeedsNoRotationalOrVibrationalInputAndEveryLevelMayLieAtZ
 TEST_F(CalcTest, ANonlinearMoleculeEnteredThroughTheWindowGivesTheLibrariesReport) {
     act("$H2O !cmdCalc");
     const CalcInputTexts w = WaterTexts();
-    const PhysicalConstants k;
-    MolecularData data;
-    data.nModes = 3;
-    ASSERT_FALSE(ReadCalcInput(k, w, data).has_value());
-    StoreCoefficients(k, true, data);
-    const ThermoOutcome out =
-        ComputeThermo(k, data, w.temperature, {w.vibDegeneracies, w.elecDegeneracies});
-    const std::vector<double> freqs{3657, 1595, 3756};
-    EXPECT_EQ(
-        c("txtAns").text,
-        FormatSummary({kReportDate, kReportTime, w.name, 3, false, 18.015, w.sigma, 27.877, 14.512,
-                       9.285, freqs, w.vibDegeneracies, data.elecEnergy, w.elecDegeneracies}) +
-            FormatResultsTable(298.15, out.results, k.avogadro));
+    const CalcSession session = CalculatedSession(w);
+    EXPECT_EQ(c("txtAns").text, session.reportText());
+    const std::vector<double> freqs{3657, 1595, 3756}, energies{0};
+    SummaryInput summary{kReportDate + "  " + kReportTime,
+                         w.name,
+                         3,
+                         false,
+                         18.015,
+                         w.sigma,
+                         27.877,
+                         14.512,
+                         9.285,
+                         freqs,
+                         w.vibDegeneracies,
+                         energies,
+                         w.elecDegeneracies};
+    EXPECT_EQ(c("txtAns").text,
+              FormatSummary(summary) +
+                  FormatResultsTable(298.15, session.results(), PhysicalConstants{}.avogadro));
 }
 
 // Each case prints the report of three temperatures. A failed print is reported and keeps the

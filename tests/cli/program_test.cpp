@@ -152,13 +152,7 @@ const char* const kQuantities[] = {"q", "U", "H", "A", "G", "S", "Cp"};
 
 // The engine's values for the molecule at 1000 K, column by column in the order above.
 std::vector<double> EngineValues(const CalcInputTexts& texts) {
-    const PhysicalConstants c;
-    MolecularData data;
-    data.nModes = static_cast<std::int16_t>(texts.wavenumbers.size());
-    EXPECT_FALSE(ReadCalcInput(c, texts, data));
-    StoreCoefficients(c, texts.nonlinear, data);
-    const ThermoResults r =
-        ComputeThermo(c, data, "1000", {texts.vibDegeneracies, texts.elecDegeneracies}).results;
+    const ThermoResults r = testing::ResultsAt(texts, "1000");
     std::vector<double> values;
     for (const Contribution& x : {r.trans, r.rot, r.vib, r.elec, r.total})
         values.insert(values.end(), {x.q, x.u, x.h, x.a, x.g, x.s, x.cp});

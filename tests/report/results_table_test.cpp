@@ -5,8 +5,6 @@
 #include <sstream>
 #include <vector>
 
-#include "engine/calc_input.h"
-#include "engine/thermo.h"
 #include "tests/support/worked_examples.h"
 
 namespace moltherm {
@@ -23,24 +21,15 @@ std::vector<std::string> Lines(const std::string& text) {
 
 class ResultsTable : public ::testing::Test {
   protected:
-    // Reads the molecule as "Calc" does and returns the table for each temperature in turn.
-    std::string Tables(CalcInputTexts texts, std::initializer_list<const char*> temperatures) {
-        data.nModes = static_cast<std::int16_t>(std::max<std::size_t>(1, texts.wavenumbers.size()));
-        data.lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
-        EXPECT_FALSE(ReadCalcInput(c, texts, data).has_value());
-        StoreCoefficients(c, texts.nonlinear, data);
-        std::string all;
-        for (const char* t : temperatures) {
-            const ThermoOutcome o =
-                ComputeThermo(c, data, t, {texts.vibDegeneracies, texts.elecDegeneracies});
-            EXPECT_TRUE(o.ok()) << t;
-            all += FormatResultsTable(*o.temperature, o.results, c.avogadro);
-        }
-        return all;
+    // The tables of the molecule at each temperature in turn, as "New T" appends them.
+    std::string Tables(const CalcInputTexts& texts,
+                       std::initializer_list<const char*> temperatures) {
+        CalcSession session = testing::CalculatedSession(texts);
+        session.ClearTables();
+        for (const char* t : temperatures)
+            EXPECT_TRUE(session.AddTable(t, texts.vibDegeneracies, texts.elecDegeneracies)) << t;
+        return session.record().tableText;
     }
-
-    PhysicalConstants c;
-    MolecularData data;
 };
 
 TEST_F(ResultsTable, Cl2AtTwoTemperaturesByteForByte) {

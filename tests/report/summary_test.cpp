@@ -12,8 +12,7 @@ namespace {
 class Summary : public ::testing::Test {
   protected:
     Summary() {
-        in.dateText = testing::kReportDate;
-        in.timeText = testing::kReportTime;
+        in.stamp = testing::kReportDate + "  " + testing::kReportTime;
         in.elecEnergy = ground;
         in.elecDegeneracies = groundDegen;
     }

@@ -3,9 +3,11 @@
 // The worked examples every layer's tests check against: the molecules as typed, and the exact
 // report texts they give (CR LF line ends, the date "12/5/2026" and time "3:04:05 AM").
 
+#include <cstdlib>
 #include <string>
 
-#include "engine/calc_input.h"
+#include "calc/calc_input.h"
+#include "calc/session.h"
 
 namespace moltherm::testing {
 
@@ -36,9 +38,15 @@ inline CalcInputTexts DiatomicTexts(const std::string& name, const std::string& 
     return t;
 }
 
-inline CalcInputTexts ArgonTexts() { return AtomTexts("Ar", "39.948"); }
-inline CalcInputTexts HclTexts() { return DiatomicTexts("HCl", "36.461", "1", "10.59", "2990.95"); }
-inline CalcInputTexts Cl2Texts() { return DiatomicTexts("Cl2", "70.906", "2", "0.244", "560"); }
+inline CalcInputTexts ArgonTexts() {
+    return AtomTexts("Ar", "39.948");
+}
+inline CalcInputTexts HclTexts() {
+    return DiatomicTexts("HCl", "36.461", "1", "10.59", "2990.95");
+}
+inline CalcInputTexts Cl2Texts() {
+    return DiatomicTexts("Cl2", "70.906", "2", "0.244", "560");
+}
 
 inline CalcInputTexts WaterTexts() {
     CalcInputTexts t = AtomTexts("H2O", "18.015");
@@ -49,6 +57,23 @@ inline CalcInputTexts WaterTexts() {
     t.wavenumbers = {"3657", "1595", "3756"};
     t.vibDegeneracies = {"1", "1", "1"};
     return t;
+}
+
+// The session after "Calc" of a worked example (the rows and levels its texts have).
+inline CalcSession CalculatedSession(const CalcInputTexts& texts) {
+    CalcSession session;
+    session.record().nModes =
+        static_cast<std::int16_t>(texts.wavenumbers.empty() ? 1 : texts.wavenumbers.size());
+    session.record().lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
+    if (!session.Calc(texts, kReportDate + "  " + kReportTime)) std::abort();
+    return session;
+}
+
+// The results grid of a worked example at a temperature, as "New T" computes it.
+inline ThermoResults ResultsAt(const CalcInputTexts& texts, const std::string& temperature) {
+    CalcSession session = CalculatedSession(texts);
+    if (!session.AddTable(temperature, texts.vibDegeneracies, texts.elecDegeneracies)) std::abort();
+    return session.results();
 }
 
 // Cl2 at 298.15 K, then at 1000 K: the two tables below the summary.

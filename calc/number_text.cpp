@@ -1,4 +1,4 @@
-#include "engine/number_text.h"
+#include "calc/number_text.h"
 
 #include <charconv>
 #include <cmath>

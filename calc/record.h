@@ -4,16 +4,20 @@
 #include <string>
 #include <vector>
 
+#include "engine/molecule.h"
+
 namespace moltherm {
 
-// One calculation's input, as stored by the calculate command and read by the engine.
-// Arrays keep the window's indexing: vibFreq[1..nModes] (element 0 unused),
-// elecEnergy[0..lastLevel].
+// The molecular data record of one calculation, as "Calc" stores it field by field and "New T"
+// reads it: the window's own fields. Arrays keep the window's indexing: vibFreq[1..nModes]
+// (element 0 unused), elecEnergy[0..lastLevel]. A refused "Calc" keeps what it stored before the
+// refusal; an atom keeps the rotational fields and vibFreq of the molecule before it.
 struct MolecularData {
     std::int16_t nAtoms = 1;
     double temperature = 0;  // [K]
     double molarMass = 0;    // [g/mol]
     std::int16_t sigma = 1;
+    Shape shape = Shape::kLinear;
     double rotConst1 = 0;  // [1/cm]
     double rotConst2 = 0;  // [1/cm]
     double rotConst3 = 0;  // [1/cm]
@@ -26,27 +30,6 @@ struct MolecularData {
     std::vector<double> elecEnergy = std::vector<double>(1, 0.0);  // [1/cm], 0-based
     std::string summaryText;
     std::string tableText;
-};
-
-// One column of the results grid. Energies [J/mol], S and Cp [J/(K mol)], q per molecule.
-struct Contribution {
-    double q = 0;
-    double u = 0;
-    double s = 0;
-    double cp = 0;
-    double h = 0;
-    double a = 0;
-    double g = 0;
-};
-
-struct ThermoResults {
-    Contribution trans;
-    Contribution rot;
-    Contribution vib;
-    Contribution elec;
-    Contribution total;
-    double kT = 0;  // [J]
-    double RT = 0;  // [J/mol]
 };
 
 }  // namespace moltherm

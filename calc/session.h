@@ -1,0 +1,50 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "calc/calc_input.h"
+#include "calc/record.h"
+#include "engine/constants.h"
+#include "engine/expected.h"
+#include "engine/results.h"
+
+namespace moltherm {
+
+// One molecule's calculation as "Calc" and "New T" run it, for the window and the command line
+// alike. "Calc" is the steps Read, BuildSummary, StoreCoefficients, ClearTables, AddTable in
+// this order (the window switches its mode between them); "New T" is AddTable alone.
+class CalcSession {
+  public:
+    explicit CalcSession(PhysicalConstants constants = {}) : constants_(constants) {}
+
+    // Reads and checks the boxes into the record (see ReadCalcInput); the first failure.
+    Expected<Done, std::string> Read(const CalcInputTexts& texts);
+    // summaryText from the record and the texts the summary copies (name, degeneracies).
+    void BuildSummary(const CalcInputTexts& texts, std::string_view stamp);
+    void StoreCoefficients();
+    void ClearTables() { record_.tableText.clear(); }
+    // Converts the temperature text and the degeneracy texts afresh, stores the temperature
+    // (a refused number too), computes, and appends one results table: the computation of
+    // ComputeThermoTable. A refusal leaves the tables as they were.
+    Expected<Done, std::string> AddTable(std::string_view temperatureText,
+                                         std::span<const std::string> vibDegeneracies,
+                                         std::span<const std::string> elecDegeneracies);
+
+    // The whole of "Calc": every step above, the first table at texts.temperature.
+    Expected<Done, std::string> Calc(const CalcInputTexts& texts, std::string_view stamp);
+
+    const PhysicalConstants& constants() const { return constants_; }
+    const MolecularData& record() const { return record_; }
+    MolecularData& record() { return record_; }
+    const ThermoResults& results() const { return results_; }
+    std::string reportText() const { return record_.summaryText + record_.tableText; }
+
+  private:
+    PhysicalConstants constants_;
+    MolecularData record_;
+    ThermoResults results_;
+};
+
+}  // namespace moltherm
