@@ -1,0 +1,85 @@
+// Seeded random box texts through "Calc" and "New T": a message or a report, never a crash and
+// never a NaN or an infinity in the results (run under the sanitizer build too).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "calc/session.h"
+#include "tests/support/worked_examples.h"
+
+namespace moltherm {
+namespace {
+
+using namespace moltherm::testing;
+
+class TextMutator {
+  public:
+    explicit TextMutator(std::uint64_t seed) : random_(seed) {}
+
+    std::string operator()(std::string text) {
+        static const std::string kPieces[] = {"",     "0",    "-",     "e",     "1e308", "1e-320",
+                                              "9e99", ".",    " ",     "nan",   "inf",   "0x1p3",
+                                              "1,5",  "\x80", "99999", "1e-20", "-0",    "5e-324"};
+        switch (random_() % 4) {
+            case 0:
+                return kPieces[random_() % std::size(kPieces)];
+            case 1:
+                return text + kPieces[random_() % std::size(kPieces)];
+            case 2:
+                if (!text.empty())
+                    text[random_() % text.size()] = static_cast<char>(random_() % 128);
+                return text;
+            default:
+                return kPieces[random_() % std::size(kPieces)] + text;
+        }
+    }
+    bool chance(int inN) { return random_() % inN == 0; }
+
+  private:
+    std::mt19937_64 random_;
+};
+
+bool AllFinite(const ThermoResults& r) {
+    for (const Contribution* x : {&r.trans, &r.rot, &r.vib, &r.elec, &r.total})
+        for (double v : {x->q, x->u, x->s, x->cp, x->h, x->a, x->g})
+            if (!std::isfinite(v)) return false;
+    return true;
+}
+
+TEST(Robustness, MutatedBoxTextsGiveAMessageOrFiniteTables) {
+    TextMutator mutate(7);
+    const CalcInputTexts bases[] = {ArgonTexts(), HclTexts(), Cl2Texts(), WaterTexts()};
+    int computed = 0;
+    for (int run = 0; run < 4000; ++run) {
+        CalcInputTexts t = bases[run % std::size(bases)];
+        for (std::string* box : {&t.temperature, &t.molarMass, &t.sigma, &t.atomCount,
+                                 &t.rotConsts[0], &t.rotConsts[1], &t.rotConsts[2]})
+            if (mutate.chance(6)) *box = mutate(*box);
+        for (auto* list : {&t.energies, &t.wavenumbers, &t.vibDegeneracies, &t.elecDegeneracies})
+            for (std::string& box : *list)
+                if (mutate.chance(6)) box = mutate(box);
+        CalcSession session;
+        session.record().nModes =
+            static_cast<std::int16_t>(std::max<std::size_t>(1, t.wavenumbers.size()));
+        session.record().lastLevel = static_cast<std::int16_t>(t.energies.size() - 1);
+        const auto calc = session.Calc(t, "stamp");
+        if (!calc) {
+            EXPECT_FALSE(calc.error().empty());
+            continue;
+        }
+        ++computed;
+        ASSERT_TRUE(AllFinite(session.results())) << "run " << run;
+        const auto next =
+            session.AddTable(mutate(t.temperature), t.vibDegeneracies, t.elecDegeneracies);
+        if (next) {
+            ASSERT_TRUE(AllFinite(session.results())) << "run " << run << " New T";
+        }
+        EXPECT_EQ(session.reportText().find("nan"), std::string::npos);
+        EXPECT_EQ(session.reportText().find("inf"), std::string::npos);
+    }
+    EXPECT_GT(computed, 400);  // the mutations leave enough molecules to compute
+}
+
+}  // namespace
+}  // namespace moltherm
