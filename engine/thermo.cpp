@@ -8,6 +8,12 @@
 namespace moltherm {
 namespace {
 
+// 1/2 NA hc F_zpe times a sum of g nu [1/cm]: [J/mol].
+double ZeroPointEnergyOfModes(const PhysicalConstants& c, double wavenumberSum,
+                              const ThermoOptions& o) {
+    return 0.5 * c.avogadro * c.hcCm * wavenumberSum * o.zpeFactor();
+}
+
 // Below this x, 1 - e^-x and e^x - 1 keep fewer than 9 correct digits; expm1 keeps them all.
 constexpr double kSmallX = 1e-7;
 
@@ -53,22 +59,76 @@ void FillFreeEnergies(Contribution& x, double T) {
     x.g = x.h - x.s * T;
 }
 
-void ComputeVibration(const PhysicalConstants& c, const Molecule& m, ThermoResults& r, double T) {
+// The wavenumber of a mode in the vibrational terms: scaled, then raised.
+double EffectiveWavenumber(double wavenumber, const ThermoOptions& o) {
+    double nu = wavenumber;
+    if (o.frequencyScale != 1) nu = nu * o.frequencyScale;
+    if (o.raiseLowModesTo && nu < *o.raiseLowModesTo) nu = *o.raiseLowModesTo;
+    return nu;
+}
+
+// The quasi-RRHO weight of a mode, 1 / (1 + (W0/nu)^4).
+double Weight(double cutoff, double nu) {
+    const double ratio = cutoff / nu;
+    return 1 / (1 + ratio * ratio * ratio * ratio);
+}
+
+// Harmonic and free-rotor entropies of one mode [R]: Grimme's interpolation takes both.
+double HarmonicEntropy(double x) {
+    return x / std::expm1(x) - std::log1p(-std::exp(-x));
+}
+
+double FreeRotorEntropy(const PhysicalConstants& c, double nu, double T) {
+    constexpr double kAverageMoment = 1e-44;                             // B_av [kg m^2]
+    const double speedOfLight = c.hcCm / c.planck;                       // [cm/s]
+    const double mu = c.planck / (8 * c.pi * c.pi * speedOfLight * nu);  // [kg m^2]
+    const double reduced = mu * kAverageMoment / (mu + kAverageMoment);
+    const double pi3 = c.pi * c.pi * c.pi;
+    return 0.5 + std::log(std::sqrt(8 * pi3 * reduced * c.boltzmann * T / (c.planck * c.planck)));
+}
+
+void ComputeVibration(const PhysicalConstants& c, const Molecule& m, const ThermoOptions& o,
+                      ThermoResults& r, double T) {
     Contribution& vib = r.vib;
     vib.q = 1;
+    double sQuasi = 0, uQuasi = 0, cpQuasi = 0;  // [R], [RT] and [R], over the modes
+    double e0Weighted = 0;                       // [J/mol]: the modes' E0 times their weights
     if (m.atoms > 1) {
         for (const VibrationalMode& mode : m.modes) {
             const double degen = mode.degeneracy;
-            const double xVib = mode.wavenumber * c.hcCm / r.kT;
+            const double nu = EffectiveWavenumber(mode.wavenumber, o);
+            const double xVib = nu * c.hcCm / r.kT;
             const ModeTerms t = EvaluateMode(xVib, degen);
             vib.q = vib.q * std::pow(t.qMode, degen);
             vib.u = vib.u + t.uMode;
             vib.cp = vib.cp + t.cpMode;
+            if (o.qrrhoEntropyCutoff) {
+                const double w = Weight(*o.qrrhoEntropyCutoff, nu);
+                sQuasi +=
+                    degen * (w * HarmonicEntropy(xVib) + (1 - w) * FreeRotorEntropy(c, nu, T));
+            }
+            if (o.qrrhoEnthalpyCutoff) {
+                const double w = Weight(*o.qrrhoEnthalpyCutoff, nu);
+                uQuasi += w * t.uMode + (1 - w) * degen / 2;
+                cpQuasi += w * t.cpMode + (1 - w) * degen / 2;
+                if (o.zeroPointEnergy)
+                    e0Weighted += w * ZeroPointEnergyOfModes(c, mode.wavenumber * degen, o);
+            }
         }
     }
     vib.u = r.RT * vib.u;
     vib.cp = c.gasConst * vib.cp;
     vib.s = vib.u / T + c.gasConst * std::log(vib.q);
+    if (o.qrrhoEntropyCutoff) vib.s = c.gasConst * sQuasi;
+    const double e0 = o.zeroPointEnergy ? ZeroPointEnergy(c, m, o) : 0;
+    if (o.qrrhoEnthalpyCutoff) {
+        vib.u = r.RT * uQuasi + e0Weighted;
+        vib.cp = c.gasConst * cpQuasi;
+    } else if (o.zeroPointEnergy) {
+        vib.u = vib.u + e0;
+    }
+    // q from the bottom of the well; S is unchanged, as U/T rises by as much as R ln q falls.
+    if (o.zeroPointEnergy) vib.q = vib.q * std::exp(-e0 / r.RT);
 }
 
 void ComputeElectronic(const PhysicalConstants& c, const Molecule& m, ThermoResults& r, double T) {
@@ -104,22 +164,31 @@ void ComputeRotation(const PhysicalConstants& c, const Molecule& m, ThermoResult
     rot.s = rot.u / T + c.gasConst * std::log(rot.q);
 }
 
-void ComputeTranslation(const PhysicalConstants& c, const Molecule& m, ThermoResults& r, double T) {
+// The volume per molecule of the standard state over that of 1 bar, kT/p0.
+double VolumeRatio(const PhysicalConstants& c, const StandardState& state, double T) {
+    if (state.kind == StandardState::Kind::kPressure) return c.stdPressure / state.pascal();
+    return c.stdPressure / (state.value * 1000 * c.avogadro * c.boltzmann * T);
+}
+
+void ComputeTranslation(const PhysicalConstants& c, const Molecule& m, const ThermoOptions& o,
+                        ThermoResults& r, double T) {
     Contribution& trans = r.trans;
     trans.q = std::pow(T, 2.5) * TranslationalCoefficient(c, m.molarMass);
+    if (!o.standardState.isOneBar()) trans.q = trans.q * VolumeRatio(c, o.standardState, T);
     trans.u = 1.5 * r.RT;
     trans.cp = 2.5 * c.gasConst;
     trans.s = c.gasConst * std::log(trans.q) + 2.5 * c.gasConst;
 }
 
-ThermoResults Evaluate(const PhysicalConstants& c, const Molecule& m, double T) {
+ThermoResults Evaluate(const PhysicalConstants& c, const Molecule& m, double T,
+                       const ThermoOptions& o = {}) {
     ThermoResults r;
     r.kT = c.boltzmann * T;
     r.RT = c.gasConst * T;
-    ComputeVibration(c, m, r, T);
+    ComputeVibration(c, m, o, r, T);
     ComputeElectronic(c, m, r, T);
     ComputeRotation(c, m, r, T);
-    ComputeTranslation(c, m, r, T);
+    ComputeTranslation(c, m, o, r, T);
 
     Contribution& total = r.total;
     total.u = r.rot.u + r.trans.u + r.vib.u + r.elec.u;
@@ -190,10 +259,18 @@ std::optional<ThermoFault> OutOfDomain(const Molecule& m, double T) {
 
 }  // namespace
 
+double ZeroPointEnergy(const PhysicalConstants& c, const Molecule& m, const ThermoOptions& o) {
+    if (m.atoms <= 1) return 0;
+    double sum = 0;
+    for (const VibrationalMode& mode : m.modes) sum += mode.wavenumber * mode.degeneracy;
+    return ZeroPointEnergyOfModes(c, sum, o);
+}
+
 Expected<ThermoResults, ThermoFault> ComputeThermo(const PhysicalConstants& c,
-                                                   const Molecule& molecule, double T) {
+                                                   const Molecule& molecule, double T,
+                                                   const ThermoOptions& options) {
     if (const auto fault = OutOfDomain(molecule, T)) return Unexpected{*fault};
-    ThermoResults r = Evaluate(c, molecule, T);
+    ThermoResults r = Evaluate(c, molecule, T, options);
     if (const auto fault = Unrepresentable(c, r)) {
         if (Unrepresentable(c, Evaluate(c, OrdinaryMolecule(), T)))
             return Unexpected{ThermoFault::kTemperature};

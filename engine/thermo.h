@@ -3,6 +3,7 @@
 #include "engine/constants.h"
 #include "engine/expected.h"
 #include "engine/molecule.h"
+#include "engine/options.h"
 #include "engine/results.h"
 
 namespace moltherm {
@@ -48,10 +49,19 @@ enum class ThermoFault {
 // doubles (1 - e^-x and e^x - 1 rounding to 0 for x below 1e-7, e^x overflowing for x above
 // about 709.78, a level too high to be populated, 0 * infinity) are equivalent forms used.
 //
+// `options` change the conventions as engine/options.h says; under every option A = U - TS and
+// G = H - TS, and q is the harmonic one (from the bottom of the well with the zero-point
+// energy), also under the quasi-RRHO options, which interpolate S and U per mode.
+//
 // Never returns a grid with NaN or infinity: a result that cannot be represented is refused
 // with the input at fault. The temperature is blamed only when an ordinary molecule cannot be
 // computed at it either.
 Expected<ThermoResults, ThermoFault> ComputeThermo(const PhysicalConstants& c,
-                                                   const Molecule& molecule, double temperature);
+                                                   const Molecule& molecule, double temperature,
+                                                   const ThermoOptions& options = {});
+
+// E0 = 1/2 NA hc sum g nu F_zpe over the molecule's modes as given [J/mol]; 0 for an atom.
+double ZeroPointEnergy(const PhysicalConstants& c, const Molecule& molecule,
+                       const ThermoOptions& options);
 
 }  // namespace moltherm
