@@ -22,7 +22,8 @@ std::optional<int> Degeneracy(std::string_view text) {
 
 }  // namespace
 
-Read ReadCalcInput(const PhysicalConstants& c, const CalcInputTexts& in, MolecularData& data) {
+Read ReadCalcInput(const PhysicalConstants& c, const CalcInputTexts& in, MolecularData& data,
+                   const ThermoOptions& options) {
     using namespace messages;
     if (in.name.empty()) return Unexpected{kUnnamed};
 
@@ -83,7 +84,7 @@ Read ReadCalcInput(const PhysicalConstants& c, const CalcInputTexts& in, Molecul
     Read molecule = MoleculeOf(data, in.vibDegeneracies, in.elecDegeneracies);
     if (!molecule) return molecule;
     // Refused here, before the window changes, rather than by the first table.
-    const auto trial = ComputeThermo(c, *molecule, data.temperature);
+    const auto trial = ComputeThermo(c, *molecule, data.temperature, options);
     if (!trial) return Unexpected{ForFault(trial.error())};
     return molecule;
 }

@@ -9,6 +9,7 @@
 #include "engine/constants.h"
 #include "engine/expected.h"
 #include "engine/molecule.h"
+#include "engine/options.h"
 
 namespace moltherm {
 
@@ -37,7 +38,8 @@ struct CalcInputTexts {
 // so is any input whose results cannot be represented, with the message of the field at fault,
 // so that a successful read always computes. Returns the molecule, or the first failure.
 Expected<Molecule, std::string> ReadCalcInput(const PhysicalConstants& c, const CalcInputTexts& in,
-                                              MolecularData& record);
+                                              MolecularData& record,
+                                              const ThermoOptions& options = {});
 
 // The record's molecule, with the degeneracies converted from their texts (rows 1..nModes as
 // [0..nModes-1], levels 0..lastLevel): "Invalid degeneracy" for one that is not a whole number

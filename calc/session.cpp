@@ -3,13 +3,14 @@
 #include "calc/messages.h"
 #include "calc/number_text.h"
 #include "engine/thermo.h"
+#include "report/option_lines.h"
 #include "report/results_table.h"
 #include "report/summary.h"
 
 namespace moltherm {
 
 Expected<Done, std::string> CalcSession::Read(const CalcInputTexts& texts) {
-    auto molecule = ReadCalcInput(constants_, texts, record_);
+    auto molecule = ReadCalcInput(constants_, texts, record_, options_);
     if (!molecule) return Unexpected{molecule.error()};
     return Done{};
 }
@@ -33,6 +34,12 @@ void CalcSession::BuildSummary(const CalcInputTexts& texts, std::string_view sta
     summary.elecEnergy =
         std::span<const double>(r.elecEnergy).first(static_cast<std::size_t>(r.lastLevel) + 1);
     summary.elecDegeneracies = texts.elecDegeneracies;
+    summary.standardState = StandardStateText(options_.standardState);
+    if (!options_.isDefault()) {
+        const auto molecule = MoleculeOf(r, texts.vibDegeneracies, texts.elecDegeneracies);
+        const double e0 = molecule ? ZeroPointEnergy(constants_, *molecule, options_) : 0;
+        summary.optionLines = OptionLines(options_, e0);
+    }
     record_.summaryText = FormatSummary(summary);
 }
 
@@ -50,7 +57,7 @@ Expected<Done, std::string> CalcSession::AddTable(std::string_view temperatureTe
     if (*temperature < 0) return Unexpected{std::string(messages::kNegativeTemperature)};
     const auto molecule = MoleculeOf(record_, vibDegeneracies, elecDegeneracies);
     if (!molecule) return Unexpected{molecule.error()};
-    const auto results = ComputeThermo(constants_, *molecule, *temperature);
+    const auto results = ComputeThermo(constants_, *molecule, *temperature, options_);
     if (!results) return Unexpected{std::string(messages::ForFault(results.error()))};
     results_ = *results;
     record_.tableText += FormatResultsTable(*temperature, results_, constants_.avogadro);

@@ -8,6 +8,7 @@
 #include "calc/record.h"
 #include "engine/constants.h"
 #include "engine/expected.h"
+#include "engine/options.h"
 #include "engine/results.h"
 
 namespace moltherm {
@@ -18,6 +19,10 @@ namespace moltherm {
 class CalcSession {
   public:
     explicit CalcSession(PhysicalConstants constants = {}) : constants_(constants) {}
+
+    // The conventions of the next "Calc" and "New T" (the defaults: the textbook ones at 1 bar).
+    void SetOptions(const ThermoOptions& options) { options_ = options; }
+    const ThermoOptions& options() const { return options_; }
 
     // Reads and checks the boxes into the record (see ReadCalcInput); the first failure.
     Expected<Done, std::string> Read(const CalcInputTexts& texts);
@@ -43,6 +48,7 @@ class CalcSession {
 
   private:
     PhysicalConstants constants_;
+    ThermoOptions options_;
     MolecularData record_;
     ThermoResults results_;
 };

@@ -22,7 +22,8 @@ std::string FormatSummary(const SummaryInput& in) {
     else
         s += "nonlinear molecule " + in.name;
     s += std::string(".") + kEol;
-    s += std::string("All data for 1 mole at 1 bar.") + kEol;
+    s += "All data for 1 mole at " + in.standardState + "." + kEol;
+    for (const std::string& line : in.optionLines) s += line + kEol;
     s += "Molar Mass = " + FormatPattern(in.molarMass, 3) + " g/mol." + kEol;
     if (in.nAtoms > 1) {
         s += "Symmetry Number = " + in.sigmaText + "." + kEol;

@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 namespace moltherm {
 
@@ -19,6 +20,8 @@ struct SummaryInput {
     std::span<const std::string> vibDegeneracies;   // rows 1..nModes
     std::span<const double> elecEnergy;             // levels 0..lastLevel
     std::span<const std::string> elecDegeneracies;  // levels 0..lastLevel
+    std::string standardState = "1 bar";            // "All data for 1 mole at ..."
+    std::vector<std::string> optionLines;           // one line per option in force, after it
 };
 
 // The summary header: heading with the time stamp, the molecule, molar mass, for molecules the
