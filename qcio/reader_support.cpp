@@ -65,8 +65,8 @@ bool AllFinite(const QcResult& r) {
 }  // namespace
 
 Result<QcResult> CheckReadResult(QcResult result, std::string_view fileName) {
-    if (result.atoms.empty()) return FileFailure(fileName, kNoGeometry);
     if (result.wavenumbers.empty()) return FileFailure(fileName, kNoFrequencies);
+    if (result.atoms.empty()) return FileFailure(fileName, kNoGeometry);
     if (!AllFinite(result)) return FileFailure(fileName, "a number is out of range");
     for (const chem::Atom& atom : result.atoms) {
         if (!(atom.mass > 0) || !std::isfinite(atom.mass)) {
