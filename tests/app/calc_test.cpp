@@ -184,7 +184,9 @@ TEST_F(CalcTest, ANonlinearMoleculeEnteredThroughTheWindowGivesTheLibrariesRepor
                          freqs,
                          w.vibDegeneracies,
                          energies,
-                         w.elecDegeneracies};
+                         w.elecDegeneracies,
+                         "1 bar",
+                         {}};
     EXPECT_EQ(c("txtAns").text,
               FormatSummary(summary) +
                   FormatResultsTable(298.15, session.results(), PhysicalConstants{}.avogadro));
