@@ -1,0 +1,97 @@
+// Molecules read from quantum-chemistry outputs give the entropies the programs printed.
+#include <gtest/gtest.h>
+
+#include "calc/molecule_description.h"
+#include "engine/thermo.h"
+#include "qcio/read_qc_file.h"
+
+namespace moltherm {
+namespace {
+
+constexpr double kCalToJ = 4.184;
+
+// What the program printed at 298.15 K and 1 atm [cal/(mol K)], and the file's molecule.
+struct Printed {
+    const char* file;
+    qcio::ImaginaryModes imaginary;
+    double sTrans, sRot, sVib, sElec;
+    const char* formula;
+    int sigma;
+};
+void PrintTo(const Printed& p, std::ostream* os) {
+    *os << p.file;
+}
+
+class PrintedEntropies : public ::testing::TestWithParam<Printed> {};
+
+TEST_P(PrintedEntropies, AgreeAtOneAtmosphere) {
+    const Printed& p = GetParam();
+    const auto read = qcio::ReadQcFile(std::string(MOLTHERM_QC_DATA) + "/" + p.file);
+    ASSERT_TRUE(read.has_value()) << read.error();
+    std::vector<std::string> warnings;
+    const auto described = DescribeQcResult(*read, "m", p.imaginary, warnings);
+    ASSERT_TRUE(described.has_value()) << described.error();
+    EXPECT_EQ(warnings, std::vector<std::string>{});  // the file's sigma and constants agree
+    EXPECT_EQ(described->formula, p.formula);
+    EXPECT_EQ(described->sigma, p.sigma);
+
+    Molecule m;
+    m.atoms = described->atoms;
+    m.molarMass = described->molarMass;
+    m.shape = described->shape;
+    m.sigma = described->sigma;
+    m.rotationalConstants = described->rotationalConstants;
+    m.modes = described->modes;
+    m.levels = described->levels;
+    ThermoOptions atm;
+    atm.standardState = {StandardState::Kind::kPressure, 1, PressureUnit::kAtm};
+    const auto r = ComputeThermo(PhysicalConstants{}, m, 298.15, atm);
+    ASSERT_TRUE(r.has_value());
+    EXPECT_NEAR(r->trans.s, p.sTrans * kCalToJ, 0.02);
+    EXPECT_NEAR(r->rot.s, p.sRot * kCalToJ, 0.02);
+    EXPECT_NEAR(r->vib.s, p.sVib * kCalToJ, 0.05);
+    EXPECT_NEAR(r->elec.s, p.sElec * kCalToJ, 0.02);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gaussian, PrintedEntropies,
+    ::testing::Values(Printed{"gaussian/dvb_ir.out", qcio::ImaginaryModes::Refuse, 40.502, 28.143,
+                              23.136, 0, "C10H10", 2},
+                      Printed{"gaussian/methane.log", qcio::ImaginaryModes::Refuse, 34.261, 10.139,
+                              0.076, 0, "CH4", 12},
+                      Printed{"gaussian/HCN_triplet.out", qcio::ImaginaryModes::Drop, 35.816,
+                              12.288, 0.372, 2.183, "CHN", 1}));
+
+TEST(QcMolecule, TextsReadBackToTheSameMolecule) {
+    const auto read = qcio::ReadQcFile(std::string(MOLTHERM_QC_DATA) + "/gaussian/dvb_ir.out");
+    ASSERT_TRUE(read.has_value());
+    std::vector<std::string> warnings;
+    const auto described = DescribeQcResult(*read, "dvb", qcio::ImaginaryModes::Refuse, warnings);
+    ASSERT_TRUE(described.has_value());
+    CalcInputTexts texts = TextsOf(*described);
+    texts.temperature = "298.15";
+    MolecularData record;
+    record.nModes = static_cast<std::int16_t>(texts.wavenumbers.size());
+    record.lastLevel = 0;
+    const auto molecule = ReadCalcInput(PhysicalConstants{}, texts, record);
+    ASSERT_TRUE(molecule.has_value()) << molecule.error();
+    EXPECT_EQ(molecule->molarMass, described->molarMass);
+    EXPECT_EQ(molecule->rotationalConstants, described->rotationalConstants);
+    ASSERT_EQ(molecule->modes.size(), described->modes.size());
+    for (std::size_t k = 0; k < molecule->modes.size(); ++k) {
+        EXPECT_EQ(molecule->modes[k].wavenumber, described->modes[k].wavenumber);
+        EXPECT_EQ(molecule->modes[k].degeneracy, described->modes[k].degeneracy);
+    }
+}
+
+TEST(QcMolecule, ImaginaryModesAreRefusedByDefault) {
+    const auto read = qcio::ReadQcFile(std::string(MOLTHERM_QC_DATA) + "/gaussian/HCN_triplet.out");
+    ASSERT_TRUE(read.has_value());
+    std::vector<std::string> warnings;
+    const auto refused = DescribeQcResult(*read, "x", qcio::ImaginaryModes::Refuse, warnings);
+    ASSERT_FALSE(refused.has_value());
+    EXPECT_NE(refused.error().find("1 imaginary mode"), std::string::npos) << refused.error();
+}
+
+}  // namespace
+}  // namespace moltherm
