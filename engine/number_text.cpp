@@ -1,5 +1,6 @@
 #include "engine/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -14,56 +15,63 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Checks the grammar  [+-] (digits [. digits?] | . digits) [(e|E) [+-] digits]  and tells
-// whether the significand has a non-zero digit and the decimal exponent of its leading digit.
-struct Shape {
+// The parts of a number text that the grammar
+//   [+-] (digits [. digits?] | . digits) [(e|E) [+-] digits]
+// allows; `valid` is false for any other text.
+struct NumberParts {
     bool valid = false;
-    bool nonZero = false;
-    long long leadExponent = 0;
+    bool negative = false;
+    std::string_view mantissa;  // digits with at most one point
+    std::string_view exponentDigits;
+    bool exponentNegative = false;
 };
 
-Shape ScanNumber(std::string_view s) {
-    Shape shape;
+std::size_t SkipDigits(std::string_view s, std::size_t pos) {
+    while (pos < s.size() && IsDigit(s[pos])) ++pos;
+    return pos;
+}
+
+NumberParts SplitNumber(std::string_view s) {
+    NumberParts parts;
     std::size_t pos = 0;
-    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) ++pos;
-    std::size_t intDigits = 0, fracDigits = 0;
-    long long firstNonZero = 0;  // decimal exponent of the first non-zero digit
-    bool seenNonZero = false;
-    while (pos < s.size() && IsDigit(s[pos])) {
-        if (!seenNonZero && s[pos] != '0') seenNonZero = true, firstNonZero = 0;
-        if (seenNonZero) ++firstNonZero;
-        ++intDigits, ++pos;
-    }
-    if (seenNonZero) firstNonZero -= 1;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) parts.negative = s[pos++] == '-';
+    const std::size_t mantissaStart = pos;
+    pos = SkipDigits(s, pos);
+    std::size_t digits = pos - mantissaStart;
     if (pos < s.size() && s[pos] == '.') {
-        ++pos;
-        while (pos < s.size() && IsDigit(s[pos])) {
-            ++fracDigits;
-            if (!seenNonZero && s[pos] != '0') {
-                seenNonZero = true;
-                firstNonZero = -static_cast<long long>(fracDigits);
-            }
-            ++pos;
-        }
+        const std::size_t fractionStart = ++pos;
+        pos = SkipDigits(s, pos);
+        digits += pos - fractionStart;
     }
-    if (intDigits + fracDigits == 0) return shape;
-    long long exponent = 0;
+    if (digits == 0) return parts;
+    parts.mantissa = s.substr(mantissaStart, pos - mantissaStart);
     if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
         ++pos;
-        bool negative = false;
-        if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) negative = s[pos++] == '-';
-        std::size_t expDigits = 0;
-        while (pos < s.size() && IsDigit(s[pos])) {
-            if (exponent < 100000) exponent = exponent * 10 + (s[pos] - '0');
-            ++expDigits, ++pos;
+        if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
+            parts.exponentNegative = s[pos++] == '-';
         }
-        if (expDigits == 0) return shape;
-        if (negative) exponent = -exponent;
+        const std::size_t exponentStart = pos;
+        pos = SkipDigits(s, pos);
+        if (pos == exponentStart) return parts;
+        parts.exponentDigits = s.substr(exponentStart, pos - exponentStart);
     }
-    shape.valid = pos == s.size();
-    shape.nonZero = seenNonZero;
-    shape.leadExponent = firstNonZero + exponent;
-    return shape;
+    parts.valid = pos == s.size();
+    return parts;
+}
+
+// The written exponent, exactly when it has at most 18 significant digits. A longer one is at
+// least 10^18 in size, more than any text's length, so no mantissa can make up for it: it is
+// returned as +-10^18, which decides overflow or underflow the same way.
+long long ExponentValue(const NumberParts& parts) {
+    constexpr long long kDecisive = 1'000'000'000'000'000'000;
+    std::string_view digits = parts.exponentDigits;
+    while (!digits.empty() && digits.front() == '0') digits.remove_prefix(1);
+    long long value = kDecisive;
+    if (digits.size() <= 18) {
+        value = 0;
+        for (const char c : digits) value = value * 10 + (c - '0');
+    }
+    return parts.exponentNegative ? -value : value;
 }
 
 }  // namespace
@@ -71,22 +79,42 @@ Shape ScanNumber(std::string_view s) {
 std::optional<double> ParseNumber(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    const Shape shape = ScanNumber(text);
-    if (!shape.valid) return std::nullopt;
+    const NumberParts parts = SplitNumber(text);
+    if (!parts.valid) return std::nullopt;
+    const double zero = parts.negative ? -0.0 : 0.0;
 
-    const bool negative = text.front() == '-';
-    if (text.front() == '+' || text.front() == '-') text.remove_prefix(1);
-    if (!shape.nonZero) return negative ? -0.0 : 0.0;
+    // The significant digits, from the first non-zero one to the last, and the decimal
+    // exponent of the first, counted exactly in one pass over the text.
+    const std::string_view m = parts.mantissa;
+    const std::size_t point = std::min(m.find('.'), m.size());
+    const std::size_t first = m.find_first_not_of("0.");
+    if (first == std::string_view::npos) return zero;
+    const std::size_t last = m.find_last_not_of("0.");
+    const long long firstPlace = first < point ? static_cast<long long>(point - first - 1)
+                                               : -static_cast<long long>(first - point);
+    const long long exponent = firstPlace + ExponentValue(parts);
+
+    // Below 10^-324 a value rounds to zero, from 10^309 on it is beyond a double; in between
+    // the conversion decides, given the same value as 0.ddd...e<exponent + 1>, whose written
+    // exponent is small however long the text was.
+    if (exponent < -324) return zero;
+    if (exponent > 308) return std::nullopt;
+    std::string normal = "0.";
+    normal.reserve(last - first + 8);
+    for (std::size_t k = first; k <= last; ++k)
+        if (m[k] != '.') normal += m[k];
+    normal += 'e';
+    normal += std::to_string(exponent + 1);
 
     double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
     if (ec == std::errc::result_out_of_range) {
-        if (shape.leadExponent > 0) return std::nullopt;  // overflow: beyond a double
-        value = 0;                                        // underflow reads as zero
-    } else if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        if (exponent > 0) return std::nullopt;  // overflow: beyond a double
+        value = 0;                              // underflow reads as zero
+    } else if (ec != std::errc() || end != normal.data() + normal.size() || !std::isfinite(value)) {
         return std::nullopt;
     }
-    return negative ? -value : value;
+    return parts.negative ? -value : value;
 }
 
 std::optional<std::int16_t> RoundToInt16(double value) {
