@@ -53,24 +53,20 @@ NumberParts SplitNumber(std::string_view s) {
         const std::size_t exponentStart = pos;
         pos = SkipDigits(s, pos);
         if (pos == exponentStart) return parts;
-        parts.exponentDigits = s.substr(exponentStart, pos - exponentStart);
+        parts.exponentDigits = s.substr(exponentStart);  // valid only if nothing follows
     }
     parts.valid = pos == s.size();
     return parts;
 }
 
-// The written exponent, exactly when it has at most 18 significant digits. A longer one is at
-// least 10^18 in size, more than any text's length, so no mantissa can make up for it: it is
-// returned as +-10^18, which decides overflow or underflow the same way.
-long long ExponentValue(const NumberParts& parts) {
-    constexpr long long kDecisive = 1'000'000'000'000'000'000;
+// The written exponent, or nothing when it has more than 18 significant digits: it is then at
+// least 10^18 in size, more than any text is long, so no mantissa can make up for it.
+std::optional<long long> WrittenExponent(const NumberParts& parts) {
     std::string_view digits = parts.exponentDigits;
     while (!digits.empty() && digits.front() == '0') digits.remove_prefix(1);
-    long long value = kDecisive;
-    if (digits.size() <= 18) {
-        value = 0;
-        for (const char c : digits) value = value * 10 + (c - '0');
-    }
+    if (digits.size() > 18) return std::nullopt;
+    long long value = 0;
+    for (const char c : digits) value = value * 10 + (c - '0');
     return parts.exponentNegative ? -value : value;
 }
 
@@ -86,13 +82,15 @@ std::optional<double> ParseNumber(std::string_view text) {
     // The significant digits, from the first non-zero one to the last, and the decimal
     // exponent of the first, counted exactly in one pass over the text.
     const std::string_view m = parts.mantissa;
-    const std::size_t point = std::min(m.find('.'), m.size());
     const std::size_t first = m.find_first_not_of("0.");
     if (first == std::string_view::npos) return zero;
     const std::size_t last = m.find_last_not_of("0.");
+    const std::size_t point = std::min(m.find('.'), m.size());
     const long long firstPlace = first < point ? static_cast<long long>(point - first - 1)
                                                : -static_cast<long long>(first - point);
-    const long long exponent = firstPlace + ExponentValue(parts);
+    const auto written = WrittenExponent(parts);
+    if (!written) return parts.exponentNegative ? std::optional(zero) : std::nullopt;
+    const long long exponent = firstPlace + *written;
 
     // Below 10^-324 a value rounds to zero, from 10^309 on it is beyond a double; in between
     // the conversion decides, given the same value as 0.ddd...e<exponent + 1>, whose written
@@ -107,13 +105,9 @@ std::optional<double> ParseNumber(std::string_view text) {
     normal += std::to_string(exponent + 1);
 
     double value = 0;
-    const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        if (exponent > 0) return std::nullopt;  // overflow: beyond a double
-        value = 0;                              // underflow reads as zero
-    } else if (ec != std::errc() || end != normal.data() + normal.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
+    const auto ec = std::from_chars(normal.data(), normal.data() + normal.size(), value).ec;
+    if (ec == std::errc::result_out_of_range && exponent < 0) return zero;  // underflow
+    if (ec != std::errc() || !std::isfinite(value)) return std::nullopt;    // overflow
     return parts.negative ? -value : value;
 }
 
