@@ -101,17 +101,16 @@ void AppendFixedPoint(std::string& out, double value, int width, int decimals) {
     const bool minus = value < 0 && count > 0;
     const std::size_t length = minus + std::max<std::size_t>(integers, 1) + 1 + places;
     const std::size_t field = width < 0 ? length : static_cast<std::size_t>(width);
-    out.reserve(text + std::max(length, field));  // so that out.data() stays valid below
     if (length > field) {
         out.append(field, '*');
     } else {
         out.append(field - length, ' ');
         if (minus) out += '-';
         if (integers == 0) out += '0';
-        out.append(out.data() + first, integers);
+        out.append(out, first, integers);
         out += '.';
         out.append(places + integers - count, '0');
-        out.append(out.data() + first + integers, count - integers);
+        out.append(out, first + integers, count - integers);
     }
     out.erase(from, text - from);
 }
@@ -150,7 +149,6 @@ void AppendExp(std::string& out, double value, int width, int decimals) {
     const int magnitude = std::abs(d.exponent);
     const bool minus = value < 0;
     const std::size_t length = minus + 2 + places + 2 + (magnitude >= 100 ? 3 : 2);
-    out.reserve(text + std::max(length, field));  // so that out.data() stays valid below
     if (length > field) {
         out.append(field, '*');
     } else {
@@ -158,7 +156,7 @@ void AppendExp(std::string& out, double value, int width, int decimals) {
         if (minus) out += '-';
         out += out[d.first];
         out += '.';
-        out.append(out.data() + d.first + 1, places);
+        out.append(out, d.first + 1, places);
         out += 'E';
         out += d.exponent < 0 ? '-' : '+';
         if (magnitude >= 100) out += static_cast<char>('0' + magnitude / 100);

@@ -59,6 +59,7 @@ const Field kFields[] = {
     {"NegativeZeroUnsigned", kFixed, -0.0, 8, 3, "   0.000"},
     {"NegativeRoundsAway", kFixed, -0.0005, 8, 3, "  -0.001"},
     {"NotFinite", kFixed, kInf, 8, 3, "********"},
+    {"ZeroWidth", kFixed, 1, 0, 0, ""},
     // Past the shortest form's digits a field shows the double's exact digits: 10^23 is
     // 99999999999999991611392 as a double.
     {"ExactDigitsBelowShortestExponent", kFixed, 1e23, 26, 2, "99999999999999991611392.00"},
@@ -82,6 +83,7 @@ const Field kFields[] = {
     {"NoCarry", kExp, 9.99994, 10, 4, "9.9999E+00"},
     {"ShortestFormRoundsUp", kExp, 2.675, 8, 2, "2.68E+00"},
     {"NotFiniteExp", kExp, -kInf, 10, 4, "**********"},
+    {"ZeroWidthExp", kExp, 1, 0, 0, ""},
     // Subnormal doubles: their shortest forms have few digits, the field shows their own.
     {"Subnormal", kExp, 9.8763722603665184e-321, 12, 4, " 9.8764E-321"},
     {"SubnormalTwoDigitShortestForm", kExp, 3.2e-322, 12, 4, " 3.2114E-322"},
