@@ -11,9 +11,6 @@ namespace {
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // The parts of a number text that the grammar
 //   [+-] (digits [. digits?] | . digits) [(e|E) [+-] digits]
@@ -26,36 +23,35 @@ struct NumberParts {
     bool exponentNegative = false;
 };
 
-std::size_t SkipDigits(std::string_view s, std::size_t pos) {
-    while (pos < s.size() && IsDigit(s[pos])) ++pos;
-    return pos;
+// Removes the leading digits of `s` and returns them.
+std::string_view TakeDigits(std::string_view& s) {
+    const std::string_view digits = s.substr(0, s.find_first_not_of("0123456789"));
+    s.remove_prefix(digits.size());
+    return digits;
+}
+
+// Removes the first character of `s` when it is one of `chars`; returns it, or 0.
+char TakeOneOf(std::string_view& s, std::string_view chars) {
+    if (s.empty() || chars.find(s.front()) == std::string_view::npos) return 0;
+    const char c = s.front();
+    s.remove_prefix(1);
+    return c;
 }
 
 NumberParts SplitNumber(std::string_view s) {
     NumberParts parts;
-    std::size_t pos = 0;
-    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) parts.negative = s[pos++] == '-';
-    const std::size_t mantissaStart = pos;
-    pos = SkipDigits(s, pos);
-    std::size_t digits = pos - mantissaStart;
-    if (pos < s.size() && s[pos] == '.') {
-        const std::size_t fractionStart = ++pos;
-        pos = SkipDigits(s, pos);
-        digits += pos - fractionStart;
-    }
+    parts.negative = TakeOneOf(s, "+-") == '-';
+    const std::string_view mantissa = s;
+    std::size_t digits = TakeDigits(s).size();
+    if (TakeOneOf(s, ".")) digits += TakeDigits(s).size();
     if (digits == 0) return parts;
-    parts.mantissa = s.substr(mantissaStart, pos - mantissaStart);
-    if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
-        ++pos;
-        if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
-            parts.exponentNegative = s[pos++] == '-';
-        }
-        const std::size_t exponentStart = pos;
-        pos = SkipDigits(s, pos);
-        if (pos == exponentStart) return parts;
-        parts.exponentDigits = s.substr(exponentStart);  // valid only if nothing follows
+    parts.mantissa = mantissa.substr(0, mantissa.size() - s.size());
+    if (TakeOneOf(s, "eE")) {
+        parts.exponentNegative = TakeOneOf(s, "+-") == '-';
+        parts.exponentDigits = TakeDigits(s);
+        if (parts.exponentDigits.empty()) return parts;
     }
-    parts.valid = pos == s.size();
+    parts.valid = s.empty();
     return parts;
 }
 
@@ -98,7 +94,6 @@ std::optional<double> ParseNumber(std::string_view text) {
     if (exponent < -324) return zero;
     if (exponent > 308) return std::nullopt;
     std::string normal = "0.";
-    normal.reserve(last - first + 8);
     for (std::size_t k = first; k <= last; ++k)
         if (m[k] != '.') normal += m[k];
     normal += 'e';
