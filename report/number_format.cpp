@@ -46,13 +46,13 @@ Digits AppendSignificantDigits(std::string& out, double magnitude, bool exact) {
         first[1] = first[0];
         ++digits.first;
     }
-    out.resize(static_cast<std::size_t>(e - out.data()));
-    while (out.size() > digits.first + 1 && out.back() == '0') out.pop_back();
+    out.resize(static_cast<std::size_t>(e - out.data()));  // the exact form may end in zeros
     return digits;
 }
 
 // The digits of |value| (not 0) rounded to `decimals` places after the point (`fixedPoint`)
-// or after the first digit. A fixed-point value below half of the last place leaves none.
+// or after the first digit. A fixed-point value below half of the last place leaves none; a
+// carry out of the first digit leaves one digit more.
 //
 // Rounding is half away from zero on the shortest form, as a reader expects (2.675 -> "2.68").
 // Where the field shows more digits than that form has, they are the double's own: for a
@@ -79,10 +79,9 @@ Digits AppendRoundedDigits(std::string& out, double value, int decimals, bool fi
         ++out[k - 1];
         return d;
     }
-    // A carry out of the first digit: 9.99 -> 10.0, or 0.0006 -> 0.001 at three places.
+    // A carry out of the first digit: 9.99 -> 10.00, or 0.0006 -> 0.001 at three places.
     out[--d.first] = '1';
     ++d.exponent;
-    if (!fixedPoint) out.pop_back();
     return d;
 }
 

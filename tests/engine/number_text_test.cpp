@@ -54,8 +54,8 @@ const Reading kReadings[] = {
     {"Overflow", "1e309", kRefused},
     // The decimal exponent is the written one plus the mantissa's own, both counted exactly.
     {"ExponentLeadingZeros", "1e" + Zeros(100000) + "308", 1e308},
-    {"LongExponent", "1e" + std::string(30, '9'), kRefused},
-    {"LongNegativeExponent", "-1e-" + std::string(30, '9'), -0.0},
+    {"NineteenDigitExponent", "1e" + std::string(19, '9'), kRefused},
+    {"NineteenDigitNegativeExponent", "-1e-" + std::string(19, '9'), -0.0},
     {"TinyMantissaHugeExponent", "0." + Zeros(99999) + "1e10000000", kRefused},
     {"HugeMantissaHugeNegativeExponent", "-1" + Zeros(200000) + "e-1000000", -0.0},
     {"LargestWrittenLong", "0." + Zeros(999999) + "17976931348623157e1000308", kMax},

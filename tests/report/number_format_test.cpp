@@ -69,6 +69,7 @@ const Field kFields[] = {
     {"NegativePattern", kPattern, -0.25, 0, 1, "-0.3"},
     {"SixteenDigitsExact", kPattern, 9.7, 0, 15, "9.699999999999999"},
     {"TwentyDecimalsExact", kPattern, 0.1, 0, 20, "0.10000000000000000555"},
+    {"SixteenDigitsOfShortestForm", kPattern, 1.0000000000000695, 0, 15, "1.000000000000070"},
     {"MolarMassPast17Digits", kPattern, 123456789012345678901.0, 0, 3, "123456789012345683968.000"},
     {"TotalQ", kExp, 6.055782069162969e30, 10, 4, "6.0558E+30"},
     {"TotalQWide", kExp, 6.055782069162969e30, 12, 4, "  6.0558E+30"},
@@ -79,6 +80,7 @@ const Field kFields[] = {
     {"NegativePastWidthExp", kExp, -1.5e-5, 10, 4, "**********"},
     {"NegativeExp", kExp, -1.5e-5, 12, 4, " -1.5000E-05"},
     {"ZeroExp", kExp, 0, 10, 4, "0.0000E+00"},
+    {"OneExp", kExp, 1, 10, 4, "1.0000E+00"},
     {"CarryAtTen", kExp, 9.99995, 10, 4, "1.0000E+01"},
     {"NoCarry", kExp, 9.99994, 10, 4, "9.9999E+00"},
     {"ShortestFormRoundsUp", kExp, 2.675, 8, 2, "2.68E+00"},
@@ -95,6 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Values, NumberFields, ::testing::ValuesIn(kFields),
 TEST(NumberFieldsDeathTest, NegativeDecimalsAreABrokenContract) {
     EXPECT_DEATH(FormatFixed(1, 8, -1), "decimals >= 0");
     EXPECT_DEATH(FormatExp(1, 10, -1), "decimals >= 0");
+    EXPECT_DEATH(FormatFixed(1, -1, 0), "width >= 0");
 }
 
 }  // namespace
