@@ -1,147 +1,168 @@
 #include "report/number_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+
+// A broken caller contract: say where and stop.
+#define MOLTHERM_ASSERT(cond)                                                                    \
+    ((cond) ? static_cast<void>(0)                                                               \
+            : (std::fprintf(stderr, "%s:%d: assertion failed: %s\n", __FILE__, __LINE__, #cond), \
+               std::abort()))
 
 namespace moltherm {
 namespace {
 
-// |value| as significant digits and the decimal exponent of the first: value = d0.d1d2... x 10^exp.
-struct Decimal {
-    char digits[24];  // a double's shortest form has at most 17 significant digits
-    int count = 0;
-    int exponent = 0;
+// A field is built at the end of the caller's string: the digits first, then the field's text
+// after them, read from them; then the digits are erased. One string, no other buffer.
+
+// Significant digits at out[first, out.size()); out[first - 1] is free for a carry.
+struct Digits {
+    std::size_t first;
+    int exponent;  // the decimal exponent of out[first]
 };
 
-Decimal ShortestDecimal(double value) {
-    char text[32];
-    const auto result =
-        std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific);
-    Decimal d;
-    const char* p = text;
-    for (; p < result.ptr && *p != 'e'; ++p)
-        if (*p != '.') d.digits[d.count++] = *p;
-    std::from_chars(p + (p[1] == '+' ? 2 : 1), result.ptr, d.exponent);
+// The digits of `magnitude` (> 0): the shortest form that reads back as the same double (at
+// most 17 digits), or with `exact` the double's whole decimal expansion (at most 767).
+Digits AppendSignificantDigits(std::string& out, double magnitude, bool exact) {
+    constexpr int kExactPrecision = 766;
+    const std::size_t at = out.size() + 1;
+    out.resize(at + (exact ? kExactPrecision + 16 : 32));
+    char* const first = out.data() + at;
+    char* const last = out.data() + out.size();
+    const auto format = std::chars_format::scientific;
+    const char* e = exact ? std::to_chars(first, last, magnitude, format, kExactPrecision).ptr
+                          : std::to_chars(first, last, magnitude, format).ptr;
+    // "d.ddde-XX": the exponent, then the digits with the first moved onto the point.
+    const char* const end = e;
+    while (*--e != 'e') {
+    }
+    int exponent = 0;
+    for (const char* p = e + 2; p < end; ++p) exponent = exponent * 10 + (*p - '0');
+    Digits digits{at, e[1] == '-' ? -exponent : exponent};
+    if (first[1] == '.') {
+        first[1] = first[0];
+        ++digits.first;
+    }
+    out.resize(static_cast<std::size_t>(e - out.data()));  // the exact form may end in zeros
+    return digits;
+}
+
+// The digits of |value| (not 0) rounded to `decimals` places after the point (`fixedPoint`)
+// or after the first digit. A fixed-point value below half of the last place leaves none; a
+// carry out of the first digit leaves one digit more.
+//
+// Rounding is half away from zero on the shortest form, as a reader expects (2.675 -> "2.68").
+// Where the field shows more digits than that form has, they are the double's own: for a
+// normal double and up to 15 shown digits the shortest form followed by zeros, otherwise
+// (subnormals, long patterns) the exact expansion's, rounded.
+Digits AppendRoundedDigits(std::string& out, double value, int decimals, bool fixedPoint) {
+    const double magnitude = std::fabs(value);
+    const std::size_t from = out.size();
+    Digits d = AppendSignificantDigits(out, magnitude, false);
+    auto shown = [&] { return (fixedPoint ? d.exponent + 1 : 1) + decimals; };
+    auto count = [&] { return static_cast<int>(out.size() - d.first); };
+    if (count() < shown() && (shown() > 15 || !std::isnormal(magnitude))) {
+        out.resize(from);
+        d = AppendSignificantDigits(out, magnitude, true);
+    }
+    const int keep = shown();
+    const bool roundUp =
+        keep >= 0 && keep < count() && out[d.first + static_cast<std::size_t>(keep)] >= '5';
+    out.resize(d.first + static_cast<std::size_t>(std::max(keep, 0)), '0');
+    if (!roundUp) return d;
+    std::size_t k = out.size();
+    while (k > d.first && out[k - 1] == '9') out[--k] = '0';
+    if (k > d.first) {
+        ++out[k - 1];
+        return d;
+    }
+    // A carry out of the first digit: 9.99 -> 10.00, or 0.0006 -> 0.001 at three places.
+    out[--d.first] = '1';
+    ++d.exponent;
     return d;
 }
 
-// Rounds `d` to its first `keep` digits, half away from zero on the next one. Returns the kept
-// digits' count (0 when nothing is kept and nothing rounds up); a carry out of the first digit
-// adds a leading "1". Kept positions past the significant digits are zeros.
-int RoundDigits(Decimal& d, int keep, char* out) {
-    const bool roundUp = keep >= 0 && keep < d.count && d.digits[keep] >= '5';
-    if (keep <= 0) {
-        if (!roundUp) return 0;
-        out[0] = '1';
-        return 1;
-    }
-    for (int k = 0; k < keep; ++k) out[k + 1] = k < d.count ? d.digits[k] : '0';
-    out[0] = '0';
-    if (roundUp) {
-        int k = keep;
-        while (out[k] == '9') out[k--] = '0';
-        ++out[k];
-    }
-    if (out[0] == '0') {
-        for (int k = 0; k < keep; ++k) out[k] = out[k + 1];
-        return keep;
-    }
-    return keep + 1;
-}
-
-// Appends `text` right-aligned in `width`, or `width` asterisks when it is longer.
-void AppendField(std::string& out, const char* text, int length, int width) {
-    if (length > width) {
-        out.append(static_cast<std::size_t>(width), '*');
-        return;
-    }
-    out.append(static_cast<std::size_t>(width - length), ' ');
-    out.append(text, static_cast<std::size_t>(length));
-}
-
-// Writes the pattern text into `out` (which must hold 330 + decimals characters).
-int WritePattern(char* out, double value, int decimals) {
-    // Units of the last decimal place, as digits: at most 309 integer digits plus the decimals.
-    std::string big;
-    char small[360];
-    const bool fitsSmall = decimals < 20;
-    char* units = small;
-    if (!fitsSmall) {
-        big.resize(static_cast<std::size_t>(decimals) + 340);
-        units = big.data();
-    }
-    int count = 0;
-    if (value != 0) {
-        Decimal d = ShortestDecimal(value);
-        count = RoundDigits(d, d.exponent + decimals + 1, units);
-    }
-    bool nonZero = false;
-    for (int k = 0; k < count; ++k) nonZero |= units[k] != '0';
-    int n = 0;
-    if (value < 0 && nonZero) out[n++] = '-';
-    const int integerDigits = count - decimals;
-    if (integerDigits <= 0) {
-        out[n++] = '0';
+// The pattern text of `value`, right-aligned in `width`, or `width` asterisks when longer;
+// a negative `width` is no field at all.
+void AppendFixedPoint(std::string& out, double value, int width, int decimals) {
+    MOLTHERM_ASSERT(decimals >= 0 && std::isfinite(value));
+    const std::size_t from = out.size();
+    // The digits of |value| in units of the last place; none when it rounds to zero.
+    const std::size_t first =
+        value == 0 ? from : AppendRoundedDigits(out, value, decimals, true).first;
+    const std::size_t text = out.size();
+    const std::size_t count = text - first;
+    const std::size_t places = static_cast<std::size_t>(decimals);
+    const std::size_t integers = count > places ? count - places : 0;
+    const bool minus = value < 0 && count > 0;
+    const std::size_t length = minus + std::max<std::size_t>(integers, 1) + 1 + places;
+    const std::size_t field = width < 0 ? length : static_cast<std::size_t>(width);
+    if (length > field) {
+        out.append(field, '*');
     } else {
-        for (int k = 0; k < integerDigits; ++k) out[n++] = units[k];
+        out.append(field - length, ' ');
+        if (minus) out += '-';
+        if (integers == 0) out += '0';
+        out.append(out, first, integers);
+        out += '.';
+        out.append(places + integers - count, '0');
+        out.append(out, first + integers, count - integers);
     }
-    out[n++] = '.';
-    for (int k = 0; k < decimals; ++k) {
-        const int from = count - decimals + k;
-        out[n++] = from >= 0 ? units[from] : '0';
-    }
-    return n;
+    out.erase(from, text - from);
 }
 
 }  // namespace
 
 void AppendPattern(std::string& out, double value, int decimals) {
-    std::string buffer(static_cast<std::size_t>(decimals) + 330, '\0');
-    buffer.resize(static_cast<std::size_t>(WritePattern(buffer.data(), value, decimals)));
-    out += buffer;
+    AppendFixedPoint(out, value, -1, decimals);
 }
 
 void AppendFixed(std::string& out, double value, int width, int decimals) {
-    if (decimals < 20) {
-        char text[360];
-        AppendField(out, text, WritePattern(text, value, decimals), width);
+    MOLTHERM_ASSERT(width >= 0);
+    if (!std::isfinite(value)) {  // no digits to show: as a value that does not fit
+        out.append(static_cast<std::size_t>(width), '*');
         return;
     }
-    std::string text;
-    AppendPattern(text, value, decimals);
-    AppendField(out, text.data(), static_cast<int>(text.size()), width);
+    AppendFixedPoint(out, value, width, decimals);
 }
 
 void AppendExp(std::string& out, double value, int width, int decimals) {
-    std::string big;
-    char small[48] = {};
-    char* text = small;
-    if (decimals > 30) {
-        big.resize(static_cast<std::size_t>(decimals) + 16);
-        text = big.data();
+    MOLTHERM_ASSERT(width >= 0 && decimals >= 0);
+    const std::size_t field = static_cast<std::size_t>(width);
+    if (!std::isfinite(value)) {  // no digits to show: as a value that does not fit
+        out.append(field, '*');
+        return;
     }
-    int n = 0;
-    if (value < 0) text[n++] = '-';
-    int exponent = 0;
-    char* mantissa = text + n + 1;  // room for the decimal point after the first digit
+    const std::size_t from = out.size();
+    const std::size_t places = static_cast<std::size_t>(decimals);
+    Digits d{from, 0};
     if (value == 0) {
-        for (int k = 0; k <= decimals; ++k) mantissa[k] = '0';
+        out.append(places + 1, '0');
     } else {
-        Decimal d = ShortestDecimal(value);
-        exponent = d.exponent;
-        // A carry (9.99995 -> 10.0000) becomes 1.0000 with the exponent raised.
-        if (RoundDigits(d, decimals + 1, mantissa) > decimals + 1) ++exponent;
+        d = AppendRoundedDigits(out, value, decimals, false);
     }
-    text[n] = mantissa[0];
-    mantissa[0] = '.';
-    n += decimals + 2;
-    text[n++] = 'E';
-    text[n++] = exponent < 0 ? '-' : '+';
-    const int magnitude = std::abs(exponent);
-    if (magnitude < 10) text[n++] = '0';
-    n = static_cast<int>(std::to_chars(text + n, text + n + 8, magnitude).ptr - text);
-    AppendField(out, text, n, width);
+    const std::size_t text = out.size();
+    const int magnitude = std::abs(d.exponent);
+    const bool minus = value < 0;
+    const std::size_t length = minus + 2 + places + 2 + (magnitude >= 100 ? 3 : 2);
+    if (length > field) {
+        out.append(field, '*');
+    } else {
+        out.append(field - length, ' ');
+        if (minus) out += '-';
+        out += out[d.first];
+        out += '.';
+        out.append(out, d.first + 1, places);
+        out += 'E';
+        out += d.exponent < 0 ? '-' : '+';
+        if (magnitude >= 100) out += static_cast<char>('0' + magnitude / 100);
+        out += static_cast<char>('0' + magnitude / 10 % 10);
+        out += static_cast<char>('0' + magnitude % 10);
+    }
+    out.erase(from, text - from);
 }
 
 std::string FormatPattern(double value, int decimals) {

@@ -4,55 +4,78 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <string>
 
 namespace moltherm {
 namespace {
 
-TEST(ParseNumber, AcceptsPlainDecimalSpellings) {
-    const std::pair<const char*, double> cases[] = {
-        {"298.15", 298.15},
-        {"-1", -1},
-        {"+2.5", 2.5},
-        {".5", 0.5},
-        {"7.", 7},
-        {"1e3", 1000},
-        {"1.5E-5", 1.5e-5},
-        {"-2.0e+2", -200},
-        {" 36.461 ", 36.461},
-        {"\t10\t", 10},
-        {"0", 0},
-        {"00012", 12},
-        {"1e-400", 0},
-        {"1.7976931348623157e308", std::numeric_limits<double>::max()},
-    };
-    for (const auto& [text, expected] : cases) {
-        const auto value = ParseNumber(text);
-        ASSERT_TRUE(value.has_value()) << text;
-        EXPECT_EQ(*value, expected) << text;
-    }
-    EXPECT_TRUE(std::signbit(*ParseNumber("-0")));
+std::string Zeros(std::size_t n) {
+    return std::string(n, '0');
 }
 
-TEST(ParseNumber, RefusesEverythingElse) {
-    for (const char* text :
-         {"",    " ",    "abc",   "1,5",    "1 000", "1.2.3", "e5",    "1e",       "1e+",
-          "--1", "+-1",  "1-",    ".",      "-.",    "inf",   "-inf",  "Infinity", "nan",
-          "NaN", "0x10", "1e309", "-1e309", "12abc", "1.5 K", "1_000", "\n"}) {
+struct Reading {
+    const char* name;
+    std::string text;
+    std::optional<double> value;  // nothing: the text is refused
+};
+void PrintTo(const Reading& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class ParseNumberRows : public ::testing::TestWithParam<Reading> {};
+
+TEST_P(ParseNumberRows, ReadsTheValueOrRefuses) {
+    const Reading& row = GetParam();
+    const auto value = ParseNumber(row.text);
+    ASSERT_EQ(value.has_value(), row.value.has_value());
+    if (!value) return;
+    EXPECT_EQ(*value, *row.value);
+    EXPECT_EQ(std::signbit(*value), std::signbit(*row.value)) << "sign of zero";
+}
+
+constexpr std::nullopt_t kRefused = std::nullopt;
+constexpr double kMax = std::numeric_limits<double>::max();
+
+const Reading kReadings[] = {
+    {"Decimal", "298.15", 298.15},
+    {"PlusSign", "+2.5", 2.5},
+    {"PointFirst", ".5", 0.5},
+    {"PointLast", "7.", 7},
+    {"SignedExponent", "-2.0e+2", -200},
+    {"BlanksAround", " 36.461 ", 36.461},
+    {"TabsAround", "\t10\t", 10},
+    {"LeadingZeros", "00012", 12},
+    {"NegativeZero", "-0", -0.0},
+    {"Underflow", "1e-400", 0},
+    {"NegativeUnderflow", "-1e-400", -0.0},
+    {"Largest", "1.7976931348623157e308", kMax},
+    {"AboveLargest", "1.7976931348623159e308", kRefused},
+    // The decimal exponent is the written one plus the mantissa's own, both counted exactly.
+    {"ExponentLeadingZeros", "1e" + Zeros(100000) + "308", 1e308},
+    {"NineteenDigitExponent", "1e" + std::string(19, '9'), kRefused},
+    {"NineteenDigitNegativeExponent", "-1e-" + std::string(19, '9'), -0.0},
+    {"TinyMantissaHugeExponent", "0." + Zeros(99999) + "1e10000000", kRefused},
+    {"HugeMantissaHugeNegativeExponent", "-1" + Zeros(200000) + "e-1000000", -0.0},
+    {"LargestWrittenLong", "0." + Zeros(999999) + "17976931348623157e1000308", kMax},
+    {"AboveLargestWrittenLong", "0." + Zeros(999999) + "17976931348623159e1000308", kRefused}};
+INSTANTIATE_TEST_SUITE_P(Texts, ParseNumberRows, ::testing::ValuesIn(kReadings),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ParseNumber, RefusesEveryOtherSpelling) {
+    for (const char* text : {"", " ", "abc", "1,5", "1 000", "1.2.3", "e5", "1e", "1e+", "--1",
+                             "+-1", "1-", ".", "-.", "inf", "nan", "0x10", "12abc", "\n"})
         EXPECT_FALSE(ParseNumber(text).has_value()) << '"' << text << '"';
-    }
 }
 
 TEST(WholeNumbers, RoundHalfToEvenWithin16Bits) {
-    EXPECT_EQ(ParseWholeNumber("3"), 3);
     EXPECT_EQ(ParseWholeNumber("2.5"), 2);
     EXPECT_EQ(ParseWholeNumber("3.5"), 4);
     EXPECT_EQ(ParseWholeNumber("-32768"), -32768);
-    EXPECT_EQ(ParseWholeNumber("32767"), 32767);
     EXPECT_EQ(ParseWholeNumber("32767.4"), 32767);
     EXPECT_FALSE(ParseWholeNumber("32767.5").has_value());
-    EXPECT_FALSE(ParseWholeNumber("40000").has_value());
+    EXPECT_FALSE(ParseWholeNumber("-32768.6").has_value());
     EXPECT_FALSE(ParseWholeNumber("x").has_value());
-    EXPECT_EQ(WholeNumberText(10), "10");
 }
 
 }  // namespace
