@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "cli/message_text.h"
+#include "cli/molecule_reader.h"
 #include "engine/thermo.h"
 
 namespace moltherm::cli {
@@ -13,13 +15,14 @@ bool IsTemperatureMessage(std::string_view message) {
 }
 
 std::string AtTemperature(const std::string& temperatureText, const std::string& message) {
-    return "temperature \"" + temperatureText + "\": " + message;
+    return "temperature \"" + Shortened(temperatureText) + "\": " + message;
 }
 
 }  // namespace
 
 MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEntry entry,
-                                  std::span<const std::string> temperatures) {
+                                  std::span<const std::string> temperatures,
+                                  const std::optional<MoleculeProblem>& problem) {
     MoleculeOutcome outcome;
     outcome.entry = std::move(entry);
     CalcInputTexts& texts = outcome.entry.texts;
@@ -28,7 +31,12 @@ MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEn
     data.nModes = outcome.entry.nModes;
     data.lastLevel = outcome.entry.lastLevel;
 
-    if (auto error = ReadCalcInput(constants, texts, data)) {
+    const auto error = ReadCalcInput(constants, texts, data);
+    if (problem && !(error && WindowMessageFirst(*error, *problem))) {
+        outcome.error = problem->message;
+        return outcome;
+    }
+    if (error) {
         outcome.error =
             IsTemperatureMessage(*error) ? AtTemperature(texts.temperature, *error) : *error;
         return outcome;
