@@ -159,6 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
                "x: Invalid rotational constant"},
         Broken{"RefusedConstantBeforeCount", R"("rotational_constants": [-1, 2])",
                "Invalid rotational constant"},
+        Broken{"RefusedConstantBeforeBrokenOne", kX + R"("rotational_constants": [-1, [2], 3]})",
+               "x: Invalid rotational constant"},
         Broken{"NoVibrations", R"("vibrations":)", "Invalid vibrational frequency"},
         Broken{"TooFewVibrations",
                kX + R"("rotational_constants": [1, 2, 3], "vibrations": [{"wavenumber": 1}]})",
