@@ -113,6 +113,14 @@ Read MoleculeOf(const MolecularData& data, std::span<const std::string> vibDegen
     return m;
 }
 
+std::optional<std::string> TemperatureProblem(std::string_view text) {
+    if (text.empty()) return messages::kNoTemperature;
+    const auto temperature = ParseNumber(text);
+    if (!temperature || *temperature == 0) return messages::kInvalidTemperature;
+    if (*temperature < 0) return messages::kNegativeTemperature;
+    return std::nullopt;
+}
+
 void StoreCoefficients(const PhysicalConstants& c, MolecularData& data) {
     data.transCoef = TranslationalCoefficient(c, data.molarMass);
     if (data.nAtoms <= 1) return;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calc/record.h"
@@ -47,6 +49,10 @@ Expected<Molecule, std::string> ReadCalcInput(const PhysicalConstants& c, const 
 Expected<Molecule, std::string> MoleculeOf(const MolecularData& record,
                                            std::span<const std::string> vibDegeneracies,
                                            std::span<const std::string> elecDegeneracies);
+
+// The checks "Calc" makes of the temperature box: "No temperature entered", "Invalid
+// Temperature" (not a number, or 0), "Negative temperature"; nothing when it passes them.
+std::optional<std::string> TemperatureProblem(std::string_view text);
 
 // transCoef, and for molecules rotCoef and rotExponent, of the stored record.
 void StoreCoefficients(const PhysicalConstants& c, MolecularData& record);

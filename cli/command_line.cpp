@@ -1,8 +1,13 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <map>
+
+#include "calc/calc_input.h"
+#include "cli/message_text.h"
 
 namespace moltherm::cli {
+namespace {}  // namespace
 
 CommandLine ParseCommandLine(int argc, const char* const* argv) {
     CLI::App app{
@@ -19,13 +24,19 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     app.add_option("-T,--temperature", options.temperatures,
                    "Temperature in K; repeat for one results table per temperature, in order "
                    "(default 298.15)")
-        ->allow_extra_args(false);
-    std::string formatName = "text";
-    app.add_option("--format", formatName,
+        ->allow_extra_args(false)
+        // -T=500 as --temperature=500; no temperature starts with "=".
+        ->transform([](std::string text) { return text.starts_with('=') ? text.substr(1) : text; });
+    const std::map<std::string, OutputFormat> formats{
+        {"text", OutputFormat::kText}, {"json", OutputFormat::kJson}, {"csv", OutputFormat::kCsv}};
+    app.add_option("--format", options.format,
                    "text: the report; json: one document with all values; csv: one row per "
                    "molecule and temperature")
-        ->check(CLI::IsMember({"text", "json", "csv"}))
-        ->capture_default_str();
+        ->transform(CLI::CheckedTransformer(formats).description(""))
+        // Checked first, for a plain message that offers only the names.
+        ->transform(CLI::IsMember({"text", "json", "csv"}))
+        ->type_name("TEXT")
+        ->default_str("text");
     app.add_flag("--crlf", options.crlf, "End lines with CR LF instead of LF");
     std::string timestamp;
     const CLI::Option* timestampOption =
@@ -38,8 +49,12 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         "linear molecule, three for a nonlinear one), vibrations (a list of {\"wavenumber\": "
         "1/cm, \"degeneracy\": default 1}) and electronic_levels (a list of {\"energy\": 1/cm, "
         "\"degeneracy\": default 1}, the ground level at 0 first; default one level). Numbers "
-        "may be written as strings.\n\nExit status: 0 when every molecule was computed, 1 when "
-        "any was refused (the others are still written), 2 for a usage error.");
+        "may be written as strings.\n\nIn the json and csv output the temperature is in K, q is "
+        "per "
+        "molecule (the report's q/N), U, H, A and G are in J/mol, S and Cp in J/(K mol).\n\n"
+        "Exit status: 0 when every molecule was computed, 1 when any was refused (the others are "
+        "still written), 2 for a usage error: a bad option or temperature, an input that cannot "
+        "be read or is not JSON.");
 
     CommandLine result;
     try {
@@ -55,11 +70,16 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         result.err = std::string(kProgramName) + ": " + error.what() + " (see --help)\n";
         return result;
     }
-    options.format = formatName == "json"  ? OutputFormat::kJson
-                     : formatName == "csv" ? OutputFormat::kCsv
-                                           : OutputFormat::kText;
-    if (*timestampOption) options.timestamp = timestamp;
     if (options.temperatures.empty()) options.temperatures.push_back(kDefaultTemperature);
+    for (const std::string& temperature : options.temperatures) {
+        if (auto problem = TemperatureProblem(temperature)) {
+            result.exitCode = 2;
+            result.err = std::string(kProgramName) + ": temperature \"" + Shortened(temperature) +
+                         "\": " + *problem + "\n";
+            return result;
+        }
+    }
+    if (*timestampOption) options.timestamp = timestamp;
     result.options = std::move(options);
     return result;
 }

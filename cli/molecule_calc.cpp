@@ -2,6 +2,8 @@
 
 #include "calc/messages.h"
 #include "calc/session.h"
+#include "cli/message_text.h"
+#include "cli/molecule_reader.h"
 
 namespace moltherm::cli {
 namespace {
@@ -13,14 +15,14 @@ bool IsTemperatureMessage(std::string_view message) {
 
 std::string AtTemperature(std::string_view temperatureText, const std::string& message) {
     if (!IsTemperatureMessage(message)) return message;
-    return "temperature \"" + std::string(temperatureText) + "\": " + message;
+    return "temperature \"" + Shortened(std::string(temperatureText)) + "\": " + message;
 }
 
 }  // namespace
 
 MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEntry entry,
-                                  std::span<const std::string> temperatures,
-                                  std::string_view stamp) {
+                                  std::span<const std::string> temperatures, std::string_view stamp,
+                                  const std::optional<MoleculeProblem>& problem) {
     MoleculeOutcome outcome;
     outcome.entry = std::move(entry);
     CalcInputTexts& texts = outcome.entry.texts;
@@ -29,14 +31,17 @@ MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEn
     CalcSession session(constants);
     session.record().nModes = outcome.entry.nModes;
     session.record().lastLevel = outcome.entry.lastLevel;
-    const auto finish = [&](const Expected<Done, std::string>& step, std::string_view at) {
-        outcome.data = session.record();
-        if (step) return true;
-        outcome.results.clear();
-        outcome.error = AtTemperature(at, step.error());
-        return false;
-    };
-    if (!finish(session.Read(texts), texts.temperature)) return outcome;
+    const auto read = session.Read(texts);
+    outcome.data = session.record();
+    // A problem of the file refuses the molecule unless the window refuses an earlier box.
+    if (problem && !(!read && WindowMessageFirst(read.error(), *problem))) {
+        outcome.error = problem->message;
+        return outcome;
+    }
+    if (!read) {
+        outcome.error = AtTemperature(texts.temperature, read.error());
+        return outcome;
+    }
     session.BuildSummary(texts, stamp);
     session.StoreCoefficients();
     session.ClearTables();
@@ -44,7 +49,12 @@ MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEn
     for (const std::string& temperature : temperatures) {
         const auto added =
             session.AddTable(temperature, texts.vibDegeneracies, texts.elecDegeneracies);
-        if (!finish(added, temperature)) return outcome;
+        outcome.data = session.record();
+        if (!added) {
+            outcome.results.clear();
+            outcome.error = AtTemperature(temperature, added.error());
+            return outcome;
+        }
         outcome.results.push_back({session.record().temperature, session.results()});
     }
     outcome.report = session.reportText();

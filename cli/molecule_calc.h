@@ -31,11 +31,12 @@ struct MoleculeOutcome {
 
 // Runs the molecule as the window runs "Calc" with the first temperature in its box, then
 // "New T" with each temperature in turn (the first one again included, as "Calc" computes its
-// table from the box). A refused temperature is named in the message: `temperature "-1":
-// Negative temperature`. `temperatures` must not be empty.
-// `stamp` stands in the summary's heading where the window shows its date and time.
+// table from the box). A temperature at which the results cannot be computed is named in the
+// message: `temperature "1e300": Invalid Temperature`. `stamp` stands in the summary's
+// heading where the window shows its date and time. A problem of the file refuses the
+// molecule unless the window's checks refuse it first. `temperatures` must not be empty.
 MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEntry entry,
-                                  std::span<const std::string> temperatures,
-                                  std::string_view stamp);
+                                  std::span<const std::string> temperatures, std::string_view stamp,
+                                  const std::optional<MoleculeProblem>& problem = std::nullopt);
 
 }  // namespace moltherm::cli

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,11 +19,31 @@ struct MoleculeEntry {
     std::int16_t lastLevel = 0;
 };
 
-// The molecule, or why the window could not hold it ("field: reason"), or the window's message
-// for a box the window would refuse later, when ReadCalcInput reads it.
+// The groups of boxes in the order of the window's checks (the atom count and shape, which the
+// window's controls always hold right, between the name and the temperature).
+enum class CheckGroup {
+    kName,
+    kMoleculeType,
+    kTemperature,
+    kMolarMass,
+    kLevels,
+    kSigma,
+    kRotation,
+    kVibrations
+};
+
+// What the window's boxes cannot express ("field: reason"), and where it stands among the
+// window's checks: before the checks of its group or after them. The entry then holds the boxes
+// up to that point, so that the window's own message wins when it refuses one of those first.
+struct MoleculeProblem {
+    CheckGroup group = CheckGroup::kName;
+    bool afterGroup = false;
+    std::string message;
+};
+
 struct MoleculeRead {
     MoleculeEntry entry;
-    std::optional<std::string> error;
+    std::optional<MoleculeProblem> problem;
 };
 
 }  // namespace moltherm::cli

@@ -64,8 +64,8 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
         return 2;
     }
     const std::string source = options.input == "-" ? "standard input" : options.input;
-    const JsonMoleculeStream molecules(text);
-    if (const auto& syntax = molecules.syntaxError()) {
+    const MoleculeFile file = ReadMoleculeFile(std::move(text));
+    if (const auto& syntax = file.syntaxError) {
         io.err << ProgramMessage(source + ": not valid JSON: " + syntax->reason + " (line " +
                                  std::to_string(syntax->line) + ", column " +
                                  std::to_string(syntax->column) + ")");
@@ -81,27 +81,19 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
     bool anyRefused = false;
 
     writer->begin();
-    molecules.forEachMolecule([&](JsonNode&& node, std::size_t position) {
-        MoleculeRead read = ReadMolecule(node, position);
+    for (std::size_t i = 0; i < file.molecules.size(); ++i) {
+        MoleculeRead read = ReadMolecule(file.molecules[i], i + 1);
         const std::string label = read.entry.label;
-        MoleculeOutcome outcome;
-        if (read.error) {
-            outcome.entry = std::move(read.entry);
-            outcome.error = std::move(read.error);
-        } else {
-            outcome = CalculateMolecule(constants, std::move(read.entry), options.temperatures,
-                                            style.stamp);
-        }
+        const MoleculeOutcome outcome = CalculateMolecule(
+            constants, std::move(read.entry), options.temperatures, style.stamp, read.problem);
         if (!outcome.ok()) {
             anyRefused = true;
-            if (options.format != OutputFormat::kJson) {
-                // On a terminal the message then stands after the molecules before it.
-                writer->flush();
-                io.err << kProgramName << ": " << label << ": " << *outcome.error << '\n';
-            }
+            // On a terminal the message then stands after the molecules before it.
+            writer->flush();
+            io.err << kProgramName << ": " << label << ": " << *outcome.error << '\n';
         }
         writer->write(outcome);
-    });
+    }
     writer->end();
     writer->flush();
     // A full disk or a closed pipe must not pass for a complete report.

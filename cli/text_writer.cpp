@@ -1,6 +1,5 @@
 #include "cli/text_writer.h"
 
-
 namespace moltherm::cli {
 
 void TextWriter::write(const MoleculeOutcome& outcome) {

@@ -1,56 +1,18 @@
-// Reading molecule files: what is JSON, what a molecule's value holds, and the one-line message
-// for each kind of broken molecule, in the order of the window's checks.
-#include "cli/json_overflow.h"
-#include "cli/json_reader.h"
+// Molecule files: the one-line message for each kind of broken molecule, in the window's order of
+// checks, and what the reader must let through.
 #include "tests/cli/cli_test_support.h"
 
 namespace moltherm::cli::testing {
 namespace {
 
-std::vector<JsonNode> Molecules(const std::string& text) {
-    std::vector<JsonNode> molecules;
-    const JsonMoleculeStream stream(text);
-    stream.forEachMolecule(
-        [&](JsonNode&& node, std::size_t) { molecules.push_back(std::move(node)); });
-    return molecules;
-}
-
-std::string List(int count, const std::string& entry) {
-    std::string list = "[" + entry;
-    for (int i = 1; i < count; ++i) list += ", " + entry;
-    return list + "]";
-}
-
-TEST(JsonReader, NumbersKeepTheTextTheyWereWrittenWith) {
-    const auto molecules = Molecules(R"({"a": 1.50, "b": 1E+2, "c": 1e400, "d": -2e-999,
-        "e": 123456789012345678901234, "f": -7, "g": "1e400"})");
-    std::string read;  // a string's text in quotes
-    for (const JsonMember& m : molecules.at(0).members)
-        read += m.key + "=" + (m.value.kind == JsonNode::Kind::kNumber ? "" : "\"") + m.value.text +
-                (m.value.kind == JsonNode::Kind::kNumber ? " " : "\" ");
-    EXPECT_EQ(read, "a=1.50 b=1E+2 c=1e400 d=-2e-999 e=123456789012345678901234 f=-7 g=\"1e400\" ");
-}
-
-TEST(JsonReader, LongListsKeepOnlyWhatAnyMoleculeCanUseButCountAll) {
-    const auto molecules =
-        Molecules(R"({"vibrations": )" + List(100000, "0") + R"(, "name": "x"})");
-    const JsonNode& vibrations = molecules.at(0).members.at(0).value;
-    EXPECT_EQ(vibrations.size, 100000u);
-    EXPECT_EQ(vibrations.members.size(), 32768u);
-    EXPECT_EQ(molecules[0].members.at(1).value.text, "x");
-}
-
-TEST(JsonReader, OverflowingNumbersArePatchedOutsideStringsOnly) {
-    const auto patch =
-        PatchOverflowingNumbers(R"([1e400, "1e400", "a\"1e400", -1e999, 5, 1e308, 01e400])");
-    ASSERT_TRUE(patch);
-    EXPECT_EQ(patch->text, R"([0    , "1e400", "a\"1e400", -0    , 5, 1e308, 01e400])");
-    EXPECT_EQ(patch->numbers, (decltype(patch->numbers){{0, "1e400"}, {1, "-1e999"}}));
-    EXPECT_FALSE(PatchOverflowingNumbers(R"({"a": 1e308, "b": "1e999"})"));
+std::string Repeat(const std::string& text, int count) {
+    std::string repeated;
+    for (int i = 0; i < count; ++i) repeated += text;
+    return repeated;
 }
 
 // HCl as a file may hold it, each change replacing the key it names or adding it, as the first
-// key so that the others are read after it; a change of the key alone ("atoms":) drops it.
+// key; a change of the key alone ("atoms":) drops it.
 std::string Hcl(const std::vector<std::string>& changes = {}) {
     std::vector<std::string> fields = Split(
         R"("name": "HCl"|"molar_mass": 36.461|"atoms": 2|"shape": "linear"|"symmetry_number": 1|)"
@@ -66,105 +28,199 @@ std::string Hcl(const std::vector<std::string>& changes = {}) {
     return json + "}";
 }
 
-const std::string kWhole = "expected a whole number from 1 to 32767";
+struct Broken {
+    const char* name;
+    std::string input;  // changes to HCl split by " | ", or a file when it does not start with '"'
+    std::string message;  // after "moltherm-cli: " (and "HCl: " for changes to HCl)
+};
+void PrintTo(const Broken& c, std::ostream* os) {
+    *os << c.name;
+}
+const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
 
-// A row is one change to HCl (from '"') and the message after "HCl: ", or a whole file and its
-// message. Each molecule is refused alone: one line on standard error, no output.
-const std::pair<std::string, std::string> kBrokenMolecules[] = {
-    // A root array is the list of molecules, anything else one molecule; values of the wrong
-    // kind, unknown keys.
-    {R"(["Ar"])", "molecule 1: expected a molecule (an object), got a string"},
-    {"null", "molecule 1: expected a molecule (an object), got null"},
-    // A million levels deep, read without recursion.
-    {std::string(1000000, '[') + std::string(1000000, ']'),
-     "molecule 1: expected a molecule (an object), got an array"},
-    {R"("symetry_number": 1)", R"(unknown key "symetry_number")"},
-    {R"({"name": "HCl", "atoms": 2, "atoms": 2})", R"(HCl: duplicate key "atoms")"},
-    {"\"\\u0001" + std::string(60, 'k') + "\": 1",
-     "unknown key \"\\u0001" + std::string(39, 'k') + "...\""},
-    {R"("vibrations": [{"wavenumber": 1, "degen": 1}])", R"(vibration 1: unknown key "degen")"},
-    {R"("electronic_levels": [{"e": 0}])", R"(electronic level 0: unknown key "e")"},
-    {R"({"name": 36, "atoms": 1})", "molecule 1: name: expected a string, got a number"},
-    {R"({"name": "H\nCl", "atoms": 1})", "molecule 1: name: must not contain control characters"},
-    {R"({"name": "HCl\u0000", "atoms": 1})",
-     "molecule 1: name: must not contain control characters"},
-    {R"("molar_mass": [36.461])", "molar_mass: expected a number, got an array"},
-    {R"("atoms": true)", "atoms: expected a number, got a boolean"},
-    {R"("shape": 1)", "shape: expected a string, got a number"},
-    {R"("vibrations": {"wavenumber": 1})", "vibrations: expected an array, got an object"},
-    {R"("vibrations": [2990.95])", "vibration 1: expected an object, got a number"},
-    {R"("vibrations": [{"wavenumber": null}])",
-     "vibration 1: wavenumber: expected a number, got null"},
-    {R"("rotational_constants": [[10.59]])",
-     "rotational constant 1: expected a number, got an array"},
-    {R"("electronic_levels": "0")", "electronic_levels: expected an array, got a string"},
-    {"\"vibrations\": [{\"wavenumber\": " + std::string(100000, '[') + std::string(100000, ']') +
-         "}]",
-     "vibration 1: wavenumber: expected a number, got an array"},
-    // Counts and limits.
-    {R"("atoms":)", "atoms: required"},
-    {R"("atoms": 0)", "atoms: expected a whole number from 1 to 10924"},
-    {R"("atoms": 10925)", "atoms: expected a whole number from 1 to 10924"},
-    {R"("atoms": "2.5")", "atoms: expected a whole number from 1 to 10924"},
-    {R"("atoms": "two")", "atoms: expected a whole number from 1 to 10924"},
-    {R"("symmetry_number": 0)", "symmetry_number: " + kWhole},
-    {R"("symmetry_number": 32768)", "symmetry_number: " + kWhole},
-    {R"("shape": "bent")", R"(shape: expected "linear" or "nonlinear")"},
-    {R"("shape": "nonlinear")", "shape: an atom or a diatomic molecule is linear"},
-    {R"({"atoms": 3})", "molecule 1: shape: required for 3 or more atoms"},
-    {R"("rotational_constants": [1, 2])",
-     "rotational_constants: expected 1 value for a linear molecule, got 2"},
-    {R"("rotational_constants":)",
-     "rotational_constants: expected 1 value for a linear molecule, got 0"},
-    {R"({"atoms": 3, "shape": "nonlinear", "rotational_constants": [1]})",
-     "molecule 1: rotational_constants: expected 3 values for a nonlinear molecule, got 1"},
-    {R"({"atoms": 1, "vibrations": [{}]})", "molecule 1: vibrations: an atom has no vibrations"},
-    {R"({"atoms": 3, "shape": "nonlinear", "rotational_constants": [1, 2, 3],
-         "vibrations": [{}, {}]})",
-     "molecule 1: vibrations: degeneracies add up to 2, expected 3 (3N-6 for 3 atoms)"},
-    {R"("vibrations": [{"wavenumber": 1, "degeneracy": 2}])",
-     "vibrations: degeneracies add up to 2, expected 1 (3N-5 for 2 atoms)"},
-    {R"("vibrations":)", "vibrations: degeneracies add up to 0, expected 1 (3N-5 for 2 atoms)"},
-    {R"("vibrations": [{"degeneracy": 32767}, {"degeneracy": 32767}])",
-     "vibrations: degeneracies add up to 65534, expected 1 (3N-5 for 2 atoms)"},
-    {R"("vibrations": [{"wavenumber": 1, "degeneracy": 0.5}])",
-     "vibration 1: degeneracy: " + kWhole},
-    {R"("electronic_levels": [{"degeneracy": 0}])", "electronic level 0: degeneracy: " + kWhole},
-    {R"("electronic_levels": [{"energy": 5}, {"energy": 10}])",
-     "electronic level 0: energy: the ground level must be at 0"},
-    {R"("electronic_levels": [])", "electronic_levels: expected at least the ground level"},
-    {"\"electronic_levels\": " + List(32768, "{}"), "electronic_levels: more than 32767 levels"},
-    {"\"vibrations\": " + List(32768, "{}"), "vibrations: more than 32767 rows"},
-    // What the window itself refuses: its own messages, in its own order.
-    {R"({"atoms": 1, "molar_mass": 4})", "molecule 1: Molecule must be named"},
-    {R"({"name": "", "atoms": 1, "molar_mass": "abc"})", "molecule 1: Molecule must be named"},
-    {R"("molar_mass":)", "No molar mass entered"},
-    {R"("molar_mass": "abc")", "Invalid molar mass"},
-    {R"("molar_mass": 1e400)", "Invalid molar mass"},
-    {R"("electronic_levels": [{"energy": "zero"}])", "Invalid electronic energy"},
-    {Hcl({R"("rotational_constants": [-1])", R"("electronic_levels": [{}, {"energy": -5}])"}),
-     "HCl: Invalid electronic energy"},
-    {Hcl({R"("rotational_constants": ["x"])", R"("vibrations": [{"wavenumber": -1}])"}),
-     "HCl: Invalid rotational constant"},
-    {R"("vibrations": [{}])", "Invalid vibrational frequency"},
-    {R"("vibrations": [{"wavenumber": -1e999}])", "Invalid vibrational frequency"}};
+// Each molecule is refused alone: one line on standard error, no output, status 1.
+class MoleculeMessage : public ::testing::TestWithParam<Broken> {};
 
-TEST(MoleculeMessages, OneLineNamingTheMoleculeAndTheField) {
-    for (const auto& [input, message] : kBrokenMolecules) {
-        const bool change = input[0] == '"';
-        EXPECT_EQ(
-            RunInProcess({"-"}, change ? Hcl({input}) : input),
-            (RunResult{1, "", "moltherm-cli: " + (change ? "HCl: " + message : message) + "\n"}));
-    }
+TEST_P(MoleculeMessage, IsTheOneLineOnStandardError) {
+    const Broken& c = GetParam();
+    const bool hcl = c.input[0] == '"';
+    EXPECT_EQ(
+        RunInProcess({"-"}, hcl ? Hcl(Split(c.input, " | ")) : c.input),
+        (RunResult{1, "", "moltherm-cli: " + (hcl ? "HCl: " + c.message : c.message) + "\n"}));
 }
 
-TEST(MoleculeMessages, NumbersGivenAsTextsComputeAsNumbersDo) {
-    const RunResult texts = RunInProcess({"-", "--format", "json"},
-                                         Hcl({R"("molar_mass": " 36.461")", R"("atoms": "2")",
-                                              R"("rotational_constants": ["10.59"])",
-                                              R"("vibrations": [{"wavenumber": "2990.95 "}])"}));
-    EXPECT_EQ(texts.exitCode, 0);
-    EXPECT_EQ(texts, RunInProcess({"-", "--format", "json"}, Hcl()));
+const std::string kWhole = "expected a whole number from 1 to 32767";
+const std::string kAtoms = "atoms: expected a whole number from 1 to 10924";
+const std::string kList = Repeat("{}, ", 32767) + "{}]";
+// A nonlinear molecule x with three atoms.
+const std::string kX = R"({"name": "x", "atoms": 3, "shape": "nonlinear", "molar_mass": 18, )";
+
+INSTANTIATE_TEST_SUITE_P(
+    Structure, MoleculeMessage,
+    ::testing::Values(
+        // A root array is the list of molecules, anything else one molecule.
+        Broken{"NotAnObject", R"(["Ar"])",
+               "molecule 1: expected a molecule (an object), got a string"},
+        // Far deeper than any stack would allow for recursion.
+        Broken{"DeepArray", Repeat("[", 100000) + Repeat("]", 100000),
+               "molecule 1: expected a molecule (an object), got an array"},
+        Broken{"FirstUnknownKeyInTextOrder", R"("aa": 1 | "zz": 1)", R"(unknown key "zz")"},
+        Broken{"DuplicateKey", R"({"name": "HCl", "atoms": 2, "atoms": 2})",
+               R"(HCl: duplicate key "atoms")"},
+        Broken{"LongKeyCut", "\"\\u0001" + Repeat("k", 60) + "\": 1",
+               "unknown key \"\\u0001" + Repeat("k", 39) + "\u2026\""},
+        Broken{"VibrationDuplicateKey", R"("vibrations": [{"wavenumber": 1, "wavenumber": 1}])",
+               R"(vibration 1: duplicate key "wavenumber")"},
+        Broken{"LevelKey", R"("electronic_levels": [{"e": 0}])",
+               R"(electronic level 0: unknown key "e")"},
+        Broken{"NameNotText", R"({"name": 36, "atoms": 1})",
+               "molecule 1: name: expected a string, got a number"},
+        Broken{"NameNul", R"({"name": "HCl\u0000", "atoms": 1})",
+               "molecule 1: name: must not contain control characters"},
+        Broken{"MolarMassList", R"("molar_mass": [36.461])",
+               "molar_mass: expected a number, got an array"},
+        Broken{"ShapeNumber", R"("shape": 1)", "shape: expected a string, got a number"},
+        Broken{"VibrationsObject", R"("vibrations": {"wavenumber": 1})",
+               "vibrations: expected an array, got an object"},
+        Broken{"VibrationNumber", R"("vibrations": [2990.95])",
+               "vibration 1: expected an object, got a number"},
+        Broken{"WavenumberNull", R"("vibrations": [{"wavenumber": null}])",
+               "vibration 1: wavenumber: expected a number, got null"},
+        Broken{"ConstantList", R"("rotational_constants": [[10.59]])",
+               "rotational constant 1: expected a number, got an array"},
+        Broken{"AtomsMissing", R"("atoms":)", "atoms: required"},
+        Broken{"AtomsZero", R"("atoms": 0)", kAtoms},
+        Broken{"AtomsTooMany", R"("atoms": 10925)", kAtoms},
+        Broken{"AtomsHalf", R"("atoms": "2.5")", kAtoms},
+        Broken{"SigmaTooLarge", R"("symmetry_number": 32768)", "symmetry_number: " + kWhole},
+        Broken{"ShapeBent", R"("shape": "bent")", R"(shape: expected "linear" or "nonlinear")"},
+        Broken{"DiatomicNonlinear", R"("shape": "nonlinear")",
+               "shape: an atom or a diatomic molecule is linear"},
+        Broken{"ShapeMissing", R"({"name": "x", "atoms": 3})",
+               "x: shape: required for 3 or more atoms"},
+        Broken{"TwoConstants", R"("rotational_constants": [1, 2])",
+               "rotational_constants: expected 1 value for a linear molecule, got 2"},
+        Broken{"AtomWithVibrations",
+               R"({"name": "x", "atoms": 1, "molar_mass": 4, "vibrations": [{}]})",
+               "x: vibrations: an atom has no vibrations"},
+        Broken{"DegeneraciesTooMany", R"("vibrations": [{"wavenumber": 1, "degeneracy": 2}])",
+               "vibrations: degeneracies add up to 2, expected 1 (3N-5 for 2 atoms)"},
+        Broken{
+            "Degeneracies3NMinus6",
+            kX +
+                R"("rotational_constants": [1, 2, 3], "vibrations": [{"wavenumber": 1, "degeneracy": 4}]})",
+            "x: vibrations: degeneracies add up to 4, expected 3 (3N-6 for 3 atoms)"},
+        Broken{"DegeneracyHalf", R"("vibrations": [{"wavenumber": 1, "degeneracy": 0.5}])",
+               "vibration 1: degeneracy: " + kWhole},
+        Broken{"LevelDegeneracyZero", R"("electronic_levels": [{"degeneracy": 0}])",
+               "electronic level 0: degeneracy: " + kWhole},
+        Broken{"GroundLevelOff0", R"("electronic_levels": [{"energy": 5}, {"energy": 10}])",
+               "electronic level 0: energy: the ground level must be at 0"},
+        Broken{"NoLevels", R"("electronic_levels": [])",
+               "electronic_levels: expected at least the ground level"},
+        Broken{"TooManyLevels", "\"electronic_levels\": [" + kList,
+               "electronic_levels: more than 32767 levels"},
+        Broken{"TooManyRows", "\"vibrations\": [" + kList, "vibrations: more than 32767 rows"}),
+    kCaseName);
+
+// Numbers beyond a double are valid JSON: each gets its field's own message.
+INSTANTIATE_TEST_SUITE_P(
+    BeyondADouble, MoleculeMessage,
+    ::testing::Values(Broken{"MolarMass", R"("molar_mass": 1E+400)", "Invalid molar mass"},
+                      Broken{"NegativeWavenumber", R"("vibrations": [{"wavenumber": -1e999}])",
+                             "Invalid vibrational frequency"},
+                      Broken{"GroundEnergy", R"("electronic_levels": [{"energy": 1e400}])",
+                             "Invalid electronic energy"},
+                      Broken{"LongInteger", R"("rotational_constants": [)" + Repeat("9", 400) + "]",
+                             "Invalid rotational constant"},
+                      Broken{"Name", R"({"name": 1e400, "atoms": 1})",
+                             "molecule 1: name: expected a string, got a number"},
+                      // Below a double it is 0.
+                      Broken{"Molecule",
+                             R"([1e400, {"name": "Ar", "atoms": 1, "molar_mass": 1e-400}])",
+                             "molecule 1: expected a molecule (an object), got a "
+                             "number\nmoltherm-cli: Ar: Invalid molar mass"}),
+    kCaseName);
+
+// The window's message wins when the window refuses a box before the file's problem; the boxes a
+// file leaves out are the window's empty boxes.
+INSTANTIATE_TEST_SUITE_P(
+    CheckOrder, MoleculeMessage,
+    ::testing::Values(
+        Broken{"EmptyNameBeforeMissingLists", R"({"name": "", "atoms": 2, "molar_mass": 28})",
+               "molecule 1: Molecule must be named"},
+        Broken{"EmptyNameBeforeUnknownKey", R"({"name": "", "atoms": 1, "colour": 1})",
+               "molecule 1: Molecule must be named"},
+        Broken{"ShapeBeforeMolarMass", R"("shape": "bent" | "molar_mass": "abc")",
+               R"(shape: expected "linear" or "nonlinear")"},
+        Broken{"NoMolarMass", R"("molar_mass":)", "No molar mass entered"},
+        Broken{"NoConstants", R"("rotational_constants":)", "Invalid rotational constant"},
+        Broken{"TooFewConstants", kX + R"("rotational_constants": [1]})",
+               "x: Invalid rotational constant"},
+        Broken{"RefusedConstantBeforeCount", R"("rotational_constants": [-1, 2])",
+               "Invalid rotational constant"},
+        Broken{"RefusedConstantBeforeBrokenOne", kX + R"("rotational_constants": [-1, [2], 3]})",
+               "x: Invalid rotational constant"},
+        Broken{"NoVibrations", R"("vibrations":)", "Invalid vibrational frequency"},
+        Broken{"TooFewVibrations",
+               kX + R"("rotational_constants": [1, 2, 3], "vibrations": [{"wavenumber": 1}]})",
+               "x: Invalid vibrational frequency"},
+        Broken{"RefusedWavenumberBeforeSum",
+               R"("vibrations": [{"wavenumber": -1, "degeneracy": 2}])",
+               "Invalid vibrational frequency"},
+        Broken{"RefusedLevelBeforeLaterKey",
+               R"("electronic_levels": [{}, {"energy": -5}, {"e": 1}])",
+               "Invalid electronic energy"},
+        Broken{"LevelBeforeConstant",
+               R"("rotational_constants": [-1] | "electronic_levels": [{}, {"energy": "x"}])",
+               "Invalid electronic energy"},
+        Broken{"SigmaBeforeWavenumber",
+               R"("symmetry_number": 0 | "vibrations": [{"wavenumber": -1}])",
+               "symmetry_number: " + kWhole},
+        Broken{"ConstantKindBeforeWavenumber",
+               R"("rotational_constants": [[1]] | "vibrations": [{"wavenumber": -1}])",
+               "rotational constant 1: expected a number, got an array"}),
+    kCaseName);
+
+// How messages name a molecule: its name, cut short, or its place when the name says nothing.
+INSTANTIATE_TEST_SUITE_P(
+    Labels, MoleculeMessage,
+    ::testing::Values(
+        Broken{"BlankName", R"({"name": "   ", "atoms": 1})", "molecule 1: No molar mass entered"},
+        Broken{"LongName", R"({"atoms": 1, "name": ")" + Repeat("k", 60) + "\"}",
+               Repeat("k", 40) + "\u2026: No molar mass entered"},
+        Broken{"LongUnicodeName", R"({"atoms": 1, "name": ")" + Repeat("\u00e9", 41) + "\"}",
+               Repeat("\u00e9", 40) + "\u2026: No molar mass entered"},
+        Broken{"SecondMolecule", R"([{"name": "Ar", "atoms": 1}, {"atoms": 1}])",
+               "Ar: No molar mass entered\nmoltherm-cli: molecule 2: Molecule must be named"}),
+    kCaseName);
+
+// What a file may hold that the window's boxes hold too: numbers as texts, whole numbers
+// written as decimals (shown as the spinners show them), an atom's ignored rotational constants,
+// a ground level at -0.
+TEST(MoleculeInput, AcceptedSpellingsGiveTheSameReport) {
+    const std::vector<std::string> text{"-", "--timestamp", "X"};
+    const RunResult hcl = RunInProcess(text, Hcl());
+    ASSERT_EQ(hcl.exitCode, 0) << hcl.err;
+    EXPECT_EQ(
+        RunInProcess(text, Hcl({R"("molar_mass": " 36.461")", R"("atoms": "2.0")",
+                                R"("symmetry_number": "1.0")", R"("shape":)",
+                                R"("rotational_constants": ["10.59"])",
+                                R"("vibrations": [{"wavenumber": "2990.95 ", "degeneracy": 1e0}])",
+                                R"("electronic_levels": [{"energy": -0.0, "degeneracy": "1"}])"})),
+        hcl);
+    const RunResult water = RunInProcess({ExamplePath("h2o.json"), "--timestamp", "X"});
+    EXPECT_NE(
+        water.out.find("\nRotational Constants: 27.877000/cm,  14.512000/cm,  9.285000/cm.\n"),
+        std::string::npos);
+    EXPECT_EQ(RunInProcess(text, R"({"name": "H2O", "molar_mass": 1.8015e1, "atoms": 3.0,
+        "shape": "nonlinear", "symmetry_number": "2", "rotational_constants": [27.877, "14.512", 9.285],
+        "vibrations": [{"wavenumber": 3657}, {"wavenumber": 1595}, {"wavenumber": "3756"}]})"),
+              water);
+    EXPECT_EQ(RunInProcess(text, R"({"name": "1e400", "atoms": 1, "molar_mass": 4,
+        "rotational_constants": "anything", "vibrations": []})")
+                  .exitCode,
+              0);
 }
 
 }  // namespace

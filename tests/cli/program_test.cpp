@@ -1,10 +1,8 @@
-// The program as a user runs it: the report in each format, files and standard input, line ends,
-// messages and exit status.
+// The program as a user runs it: the report in each format, options, messages and exit status.
 #include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "cli/number_output.h"
-#include "engine/thermo.h"
 #include "tests/cli/cli_test_support.h"
 
 namespace moltherm::cli::testing {
@@ -54,95 +52,134 @@ TEST(Program, HeadingCarriesTheClocksDateAndTimeOrTheTimestampInstead) {
     EXPECT_EQ(local.find("\nGas phase Ar atom.\n"), end) << local;
 }
 
-TEST(Program, NonlinearMoleculeAndWholeNumbersAsTheSpinnersWriteThem) {
-    const std::string nh3 = R"({"name": "NH3", "molar_mass": "17.031", "atoms": "4.0",
-        "shape": "nonlinear", "symmetry_number": "3.0",
-        "rotational_constants": ["9.44", 9.44, "6.20"],
-        "vibrations": [{"wavenumber": 3337}, {"wavenumber": 950},
-            {"wavenumber": "3444", "degeneracy": 2.0}, {"wavenumber": 1627, "degeneracy": "2"}],
-        "electronic_levels": [{"degeneracy": 1e0}]})";
-    const std::pair<std::string, std::vector<std::string>> cases[] = {
-        {ExamplePath("h2o.json"),
-         {"Gas phase nonlinear molecule H2O.",
-          "Rotational Constants: 27.877000/cm,  14.512000/cm,  9.285000/cm.", " 1.  3657.00   (1)",
-          " 3.  3756.00   (1)"}},
-        {ScratchFile("nh3.json", &nh3),
-         {"Symmetry Number = 3.", " 3.  3444.00   (2)", " 4.  1627.00   (2)",
-          "Level  Energy*cm (degen)\n  0.        0.00   (1)"}}};
-    for (const auto& [path, lines] : cases) {
-        const std::string out = RunInProcess({path}).out;
-        for (const std::string& line : lines)
-            EXPECT_NE(out.find("\n" + line + "\n"), std::string::npos) << line << "\n" << out;
+// Every way to give a temperature reads the same; a temperature at which a molecule's results
+// cannot be computed refuses that molecule alone, naming the temperature.
+TEST(Program, TemperatureOptionSpellings) {
+    const std::string hcl = ExamplePath("hcl.json");
+    const RunResult at500 = RunInProcess({hcl, "-T", "500", "--format", "csv"});
+    ASSERT_EQ(at500.exitCode, 0) << at500.err;
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"-T=500"},
+                                                 {"--temperature=500"},
+                                                 {"--temperature", "500"},
+                                                 {"-T500"}}) {
+        std::vector<std::string> all{hcl, "--format", "csv"};
+        all.insert(all.end(), args.begin(), args.end());
+        EXPECT_EQ(RunInProcess(all), at500) << args[0];
     }
+    const std::string huge = "1" + std::string(299, '0');
+    EXPECT_EQ(RunInProcess({hcl, "-T", "300", "-T", huge}),
+              (RunResult{1, "",
+                         "moltherm-cli: HCl: temperature \"" + huge.substr(0, 40) +
+                             "\u2026\": Invalid Temperature\n"}));
 }
 
-// A refused temperature refuses the molecule: no summary and no table, not even the ones
-// computed before it.
-TEST(Program, RefusedTemperatureGivesItsMessageAndNoTable) {
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"-1"}, "\"-1\": Negative temperature"},
-        {{"abc"}, "\"abc\": Invalid Temperature"},
-        {{""}, "\"\": No temperature entered"},
-        {{"298.15", "-1"}, "\"-1\": Negative temperature"},
-        {{"298.15", "500", "abc"}, "\"abc\": Invalid Temperature"},
-        // "New T" has no empty-box check of its own: the empty text is not a number.
-        {{"298.15", ""}, "\"\": Invalid Temperature"}};
-    for (const auto& [temperatures, message] : cases) {
-        std::vector<std::string> args{ExamplePath("hcl.json")};
-        for (const std::string& t : temperatures) args.insert(args.end(), {"-T", t});
-        EXPECT_EQ(RunInProcess(args),
-                  (RunResult{1, "", "moltherm-cli: HCl: temperature " + message + "\n"}));
-        // In CSV, the header and the error row alone: the rows computed before it are gone too.
-        args.insert(args.end(), {"--format", "csv"});
-        EXPECT_EQ(Split(RunInProcess(args).out, "\n").size(), 3u) << message;
-    }
+struct Usage {
+    const char* name;
+    std::string args;     // split at blanks; hcl.json and molecules.json are the examples
+    std::string input;    // standard input
+    std::string message;  // after "moltherm-cli: "
+};
+void PrintTo(const Usage& c, std::ostream* os) {
+    *os << c.name;
+}
+const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
+
+// A usage error is one line on standard error with status 2 and nothing on standard output.
+class UsageError : public ::testing::TestWithParam<Usage> {};
+
+TEST_P(UsageError, IsOneLineAndStatus2) {
+    const Usage& c = GetParam();
+    std::vector<std::string> args =
+        c.args.empty() ? std::vector<std::string>{} : Split(c.args, " ");
+    for (std::string& arg : args)
+        if (arg == "hcl.json" || arg == "molecules.json") arg = ExamplePath(arg);
+    EXPECT_EQ(RunInProcess(args, c.input), (RunResult{2, "", "moltherm-cli: " + c.message + "\n"}));
 }
 
-// A usage error is one line, with no output: its start, perhaps the parser's reason (without its
-// echo of the input), and its end.
-TEST(Program, UsageErrorsAndAnOutputThatCannotBeWrittenEndWithStatus2) {
-    const std::string hcl = ExamplePath("hcl.json"), broken = "[{\"atoms\": 1},\n {\"na";
-    const std::string file = ScratchFile("broken.json", &broken);
-    const std::string notJson = "standard input: not valid JSON: ";
-    const std::tuple<std::vector<std::string>, std::string, std::string, std::string> cases[] = {
-        // No abbreviations: "--cr" is not "--crlf".
-        {{hcl, "--cr"}, "", "The following argument was not expected: --cr (see --help)", ""},
-        {{}, "", "MOLECULE is required (see --help)", ""},
-        {{hcl, "--format", "xml"}, "", "--format: xml not in {text,json,csv} (see --help)", ""},
-        {{"/nonexistent/none.json"}, "", "/nonexistent/none.json: No such file or directory", ""},
-        {{MOLTHERM_EXAMPLES_DIR}, "", MOLTHERM_EXAMPLES_DIR ": is a directory", ""},
-        {{file}, "", file + ": not valid JSON: ", " (line 2, column 6)"},
-        {{"-"}, " \n\t", notJson + "the input is empty (line 1, column 1)", ""},
-        {{"-"}, "[\n1,\n,2]", notJson, " (line 3, column 1)"},
-        {{"-"}, "[{\"atoms\": 1},\n {\"atoms\"", notJson, " (line 2, column 10)"},
-        {{"-"}, "{\"name\": \"a\"}\0"s, notJson + "unexpected NUL byte (line 1, column 14)", ""},
-        {{"-"}, "[\"a\0b\"]"s, notJson + "unexpected NUL byte (line 1, column 4)", ""},
-        {{"-"}, "[\"\xff\"]", notJson, " (line 1, column 3)"},
-        {{"-"}, "[1,]", notJson, " (line 1, column 4)"},
-        {{"-"}, "{} {}", notJson, " (line 1, column 4)"},
-        {{"-"}, "// molecules\n[]", notJson, " (line 1, column 1)"}};
-    for (const auto& [args, input, start, end] : cases) {
-        const RunResult run = RunProgram(args, input);
-        EXPECT_EQ(run.exitCode, 2) << start;
-        EXPECT_EQ(run.out, "");
-        EXPECT_TRUE(run.err.starts_with("moltherm-cli: " + start)) << run.err;
-        EXPECT_TRUE(run.err.ends_with(end + "\n")) << run.err;
-        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
-        EXPECT_EQ(run.err.find("last read"), std::string::npos) << run.err;
-    }
-    // Nor is an output that cannot be written a success.
-    const std::string command =
-        ShellQuoted(MOLTHERM_CLI_PATH) + " " + ShellQuoted(hcl) + " >/dev/full 2>/dev/null";
+const std::string kNotJson = "standard input: not valid JSON: syntax error while parsing ";
+
+INSTANTIATE_TEST_SUITE_P(Options, UsageError,
+                         ::testing::Values(
+                             // No abbreviations: "--cr" is not "--crlf".
+                             Usage{"UnknownOption", "hcl.json --cr", "",
+                                   "The following argument was not expected: --cr (see --help)"},
+                             Usage{"NoMolecule", "", "", "MOLECULE is required (see --help)"},
+                             Usage{"UnknownFormat", "hcl.json --format xml", "",
+                                   "--format: xml not in {text,json,csv} (see --help)"},
+                             Usage{"FormatByNumber", "hcl.json --format 1", "",
+                                   "--format: 1 not in {text,json,csv} (see --help)"},
+                             Usage{"NoFile", "/none/x.json", "",
+                                   "/none/x.json: No such file or directory"},
+                             Usage{"Directory", "/", "", "/: is a directory"}),
+                         kCaseName);
+
+// Each temperature is checked before anything is read: one line, whatever the molecules.
+INSTANTIATE_TEST_SUITE_P(
+    Temperatures, UsageError,
+    ::testing::Values(
+        Usage{"Letters", "molecules.json -T abc", "", "temperature \"abc\": Invalid Temperature"},
+        Usage{"Negative", "molecules.json -T -1", "", "temperature \"-1\": Negative temperature"},
+        Usage{"Empty", "molecules.json -T ", "", "temperature \"\": No temperature entered"},
+        Usage{"ZeroAfterGood", "molecules.json -T 298.15 -T 0", "",
+              "temperature \"0\": Invalid Temperature"},
+        Usage{"FirstBadOne", "molecules.json -T 500 -T -0.5 -T x", "",
+              "temperature \"-0.5\": Negative temperature"},
+        Usage{"EqualsAndLetters", "molecules.json -T=abc", "",
+              "temperature \"abc\": Invalid Temperature"},
+        Usage{"LongText", "molecules.json -T " + std::string(50, 'x'), "",
+              "temperature \"" + std::string(40, 'x') + "\u2026\": Invalid Temperature"},
+        Usage{"BeforeTheFileIsRead", "/none/x.json -T abc", "",
+              "temperature \"abc\": Invalid Temperature"},
+        Usage{"BeforeTheJsonIsChecked", "- -T abc", "[1,",
+              "temperature \"abc\": Invalid Temperature"}),
+    kCaseName);
+
+// The parser's reason without its echo of the input, and where the text stops being JSON.
+INSTANTIATE_TEST_SUITE_P(
+    NotJson, UsageError,
+    ::testing::Values(
+        Usage{"Blank", "-", " \n\t",
+              "standard input: not valid JSON: the input is empty (line 1, column 1)"},
+        Usage{"BrokenKey", "-", "[{\"atoms\": 1},\n {\"na",
+              kNotJson + "object key - invalid string: missing closing quote (line 2, column 6)"},
+        Usage{"MissingValue", "-", "[\n1,\n,2]",
+              kNotJson +
+                  "value - unexpected ','; expected '[', '{', or a literal (line 3, column 1)"},
+        Usage{"NulAfter", "-", "{\"name\": \"a\"}\0"s,
+              "standard input: not valid JSON: unexpected NUL byte (line 1, column 14)"},
+        Usage{"NulInString", "-", "[\"a\0b\"]"s,
+              "standard input: not valid JSON: unexpected NUL byte (line 1, column 4)"},
+        Usage{"BadUtf8", "-", "[\"\xff\"]",
+              kNotJson + "value - invalid string: ill-formed UTF-8 byte (line 1, column 3)"},
+        Usage{"TwoDocuments", "-", "{} {}",
+              kNotJson + "value - unexpected '{'; expected end of input (line 1, column 4)"},
+        // Numbers beyond a double keep the columns of what follows them.
+        Usage{"AfterHugeNumbers", "-", "[1e400,\n 2e999, ]",
+              kNotJson +
+                  "value - unexpected ']'; expected '[', '{', or a literal (line 2, column 9)"},
+        Usage{"HugeNumberRunningOn", "-", "[1e400.5]",
+              "standard input: not valid JSON: [json.exception.out_of_range.406] number overflow "
+              "parsing '1e400' (line 1, column 6)"},
+        Usage{"LeadingZero", "-", "[01e400]",
+              kNotJson + "array - unexpected number literal; expected ']' (line 1, column 7)"}),
+    kCaseName);
+
+TEST(Program, AnOutputThatCannotBeWrittenIsNoSuccess) {
+    const std::string command = ShellQuoted(MOLTHERM_CLI_PATH) + " " +
+                                ShellQuoted(ExamplePath("hcl.json")) + " >/dev/full 2>/dev/null";
     const int status = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;
 }
 
-TEST(Program, VersionAndHelp) {
+TEST(Program, VersionAndHelpWithTheUnitsOfJsonAndCsv) {
     EXPECT_EQ(RunProgram({"--version"}), (RunResult{0, "moltherm-cli 1.03\n", ""}));
-    const RunResult help = RunProgram({"--help"});
+    RunResult help = RunProgram({"--help"});
     EXPECT_EQ(help.exitCode, 0);
+    std::replace(help.out.begin(), help.out.end(), '\n', ' ');
     for (const char* text : {"Usage: moltherm-cli [OPTIONS] MOLECULE", "-T,--temperature",
-                             "--format", "--crlf", "--timestamp"})
+                             "--format TEXT:{text,json,csv}=text", "--crlf", "--timestamp",
+                             "temperature is in K, q is per molecule (the report's q/N), U, H, A "
+                             "and G are in J/mol, S and Cp in J/(K mol)."})
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
 }
 
@@ -179,11 +216,8 @@ TEST(JsonOutput, OneObjectPerMoleculeAndTemperatureInOrderWithTheEnginesValuesBi
             std::vector<double> values;
             for (const char* column : kColumns) {
                 EXPECT_EQ(grid.at(column).size(), 7u);
-                for (const char* quantity : kQuantities) {
-                    EXPECT_TRUE(grid.at(column).at(quantity).is_number_float())
-                        << column << quantity;
+                for (const char* quantity : kQuantities)
                     values.push_back(grid.at(column).at(quantity).get<double>());
-                }
             }
             // The texts are the shortest that read back as the same doubles.
             EXPECT_TRUE(m >= std::size(examples) || t == 1 || values == examples[m]) << names;
@@ -192,19 +226,15 @@ TEST(JsonOutput, OneObjectPerMoleculeAndTemperatureInOrderWithTheEnginesValuesBi
     EXPECT_EQ(names, "HCl Cl2 H2O Ar O2 ");
 }
 
+// Whole values and -0 too read back as floating-point numbers of the same value and sign.
 TEST(JsonOutput, NumbersAlwaysReadAsFloatingPoint) {
-    const std::pair<double, const char*> cases[] = {
-        {0.0, "0.0"},        {-0.0, "-0.0"},
-        {3.0, "3.0"},        {-42.0, "-42.0"},
-        {0.1, "0.1"},        {1e30, "1e+30"},
-        {1.5e-7, "1.5e-07"}, {20.7862780298715, "20.7862780298715"},
-        {1e22, "1e+22"},     {123456789012.0, "123456789012.0"}};
-    for (const auto& [value, text] : cases) {
+    for (const double value : {0.0, -0.0, 3.0, -42.0, 0.1, 1e30, 1.5e-7, 1e22, 123456789012.0}) {
         std::string out;
         AppendJsonNumber(out, value);
-        EXPECT_EQ(out, text);
-        EXPECT_TRUE(Json::parse(out).is_number_float()) << out;
-        EXPECT_EQ(std::signbit(Json::parse(out).get<double>()), std::signbit(value)) << out;
+        const Json read = Json::parse(out);
+        EXPECT_TRUE(read.is_number_float()) << out;
+        EXPECT_EQ(read.get<double>(), value) << out;
+        EXPECT_EQ(std::signbit(read.get<double>()), std::signbit(value)) << out;
     }
 }
 
@@ -230,12 +260,10 @@ TEST(CsvOutput, HeaderThenOneRowPerTemperature) {
     EXPECT_EQ(first[23], "1");
 }
 
-// The first molecule, an atom, takes no notice of rotational constants, and its ground level may
-// be at -0.
+// The same one-line messages on standard error in every format; the other molecules are written.
 TEST(EachFormat, RefusedMoleculesAreNamedAndLeaveTheOthersWritten) {
-    const std::string input = R"([{"name": "Ar, \"the lazy one\"", "atoms": 1, "molar_mass": 39.948,
-        "vibrations": [], "rotational_constants": "anything",
-        "electronic_levels": [{"energy": -0.0}]},
+    const std::string input =
+        R"([{"name": "Ar, \"the lazy one\"", "atoms": 1, "molar_mass": 39.948},
         {"atoms": 1, "molar_mass": 4}, {"name": "", "atoms": 1, "molar_mass": 4},
         {"name": "water", "molar_mass": "heavy", "atoms": 1},
         {"name": "He \"4\" \u00e9", "atoms": 1, "molar_mass": 4, "colour": "none"}, 12,
@@ -248,18 +276,17 @@ TEST(EachFormat, RefusedMoleculesAreNamedAndLeaveTheOthersWritten) {
     std::string messages;
     for (std::size_t i = 0; i < 5; ++i)
         messages += "moltherm-cli: " + labels[i] + ": " + errors[i] + "\n";
+
     const RunResult text = RunProgram({"-"}, input);
-    EXPECT_EQ(text.exitCode, 1);
-    EXPECT_EQ(text.err, messages);
+    EXPECT_EQ(std::pair(text.exitCode, text.err), std::pair(1, messages));
     const std::size_t ne = text.out.find("\nGas phase Ne atom.\n");
     EXPECT_LT(text.out.find("\nGas phase Ar, \"the lazy one\" atom.\n"), ne);
     EXPECT_NE(ne, std::string::npos);
     EXPECT_EQ(text.out.find("water"), std::string::npos);
 
-    // JSON: an error in place of the results, and nothing on standard error.
+    // JSON: an error in place of the results.
     const RunResult json = RunInProcess({"-", "--format", "json"}, input);
-    EXPECT_EQ(json.exitCode, 1);
-    EXPECT_EQ(json.err, "");
+    EXPECT_EQ(std::pair(json.exitCode, json.err), std::pair(1, messages));
     const Json document = Json::parse(json.out);
     ASSERT_EQ(document.size(), 7u);
     EXPECT_EQ(document[0].at("name"), "Ar, \"the lazy one\"");
