@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "chem/inertia.h"
+#include "chem/point_group.h"
 #include "qcio/molecule_modes.h"
 #include "qcio/read_qc_file.h"
 #include "tests/qcio/qc_fixtures.h"
@@ -71,6 +73,17 @@ TEST_P(Fixture, ReadsWhatTheProgramPrinted) {
     }
     EXPECT_EQ(r.scaleFactor, row.scale);
     EXPECT_FALSE(r.frequenciesScaled);
+
+    // The geometry and masses read give back the shape, sigma and constants the program printed.
+    EXPECT_EQ(chem::ShapeOf(r.atoms) == chem::Shape::Linear, row.linear);
+    if (row.sigma) {
+        EXPECT_EQ(chem::PerceivePointGroup(r.atoms).symmetryNumber, *row.sigma);
+    }
+    const std::vector<double> b = chem::RotationalConstants(r.atoms);
+    ASSERT_GE(b.size(), row.rotConsts.size());
+    for (std::size_t k = 0; k < row.rotConsts.size(); ++k) {
+        EXPECT_NEAR(b[k] / r.printedRotConsts[k], 1, 1e-4) << k;
+    }
 
     const auto modes = ModesOf(r, row.linear);
     ASSERT_EQ(modes.has_value(), *row.modeError == '\0') << (modes ? "" : modes.error());
