@@ -63,6 +63,9 @@ TEST(OrcaReader, MarksScaledFrequenciesAndKeepsTheirPrintedValues) {
     EXPECT_TRUE(r.frequenciesScaled);
     EXPECT_EQ(r.scaleFactor, 0.97);
     EXPECT_EQ(r.wavenumbers[6], 43.87);
+    EXPECT_EQ(Read(FixtureText("orca/dvb_ir_4.2.out") + FixtureText("orca/dvb_ir_6.0.out"))
+                  .wavenumbers[6],
+              43.87);  // a second job's frequencies replace the first's
 }
 
 TEST(OrcaReader, ReadsImaginaryModesAsNegative) {
@@ -91,12 +94,23 @@ TEST(OrcaReader, ReadsTheSectionsNewerHessianFilesAdd) {
 // A finite-difference job prints the reference geometry first and the displaced ones after it;
 // the last one printed (displacement 74, which moves H 20) is not the molecule.
 TEST(Psi4Reader, TakesTheReferenceGeometryAndReadsImaginaryWavenumbers) {
-    for (const char* file : {"psi4/dvb_ir_rhf_1.7.out", "psi4/dvb_ir_rhf_1.3.1.out"}) {
-        EXPECT_NEAR(Read(FixtureText(file)).atoms.at(19).position[1], -0.0711049543, 1e-10) << file;
+    const std::string text = FixtureText("psi4/dvb_ir_rhf_1.7.out");
+    for (const std::string& output : {text, FixtureText("psi4/dvb_ir_rhf_1.3.1.out")}) {
+        EXPECT_NEAR(Read(output).atoms.at(19).position[1], -0.0711049543, 1e-10);
     }
-    EXPECT_EQ(Read(Replaced(FixtureText("psi4/dvb_ir_rhf_1.7.out"), "137.2531 ", "137.2531i"))
-                  .wavenumbers.front(),
-              -137.2531);
+    // Nor is a geometry printed before the displacements were made (an optimisation step);
+    // without displacements (an analytic Hessian) the last geometry printed is the one.
+    std::size_t displaced = 0;  // the third geometry printed: the first displaced one
+    for (int k = 0; k < 3; ++k) displaced = text.find("    Geometry (in Bohr)", displaced + 1);
+    const std::string step = text.substr(displaced, text.find("\n\n", displaced + 200) - displaced);
+    const std::size_t findif = text.find("  Using finite-differences of");
+    const std::string optimised = text.substr(0, findif) + step + "\n\n" + text.substr(findif);
+    EXPECT_NEAR(Read(optimised).atoms.at(19).position[1], -0.0711049543, 1e-10);
+    EXPECT_NEAR(Read(Replaced(optimised, "Using finite-differences of", "Using analytic second"))
+                    .atoms.at(19)
+                    .position[1],
+                -0.131878614048 * 0.529177210903, 1e-10);
+    EXPECT_EQ(Read(Replaced(text, "137.2531 ", "137.2531i")).wavenumbers.front(), -137.2531);
 }
 
 TEST(XtbReader, TakesTheGeometryFromTheFileItNamesOrFromItsFinalStructure) {
@@ -117,6 +131,9 @@ TEST(XtbReader, TakesTheGeometryFromTheFileItNamesOrFromItsFinalStructure) {
                                 " final structure:\n================\n2\n\nO 0 0 0\nH 0 0 0.97\n");
     EXPECT_EQ(final.atoms.size(), 2u);
     EXPECT_EQ(final.multiplicity, 3);
+    const auto xyz = [](std::string_view) { return std::optional(FixtureText("xtb/dvb_ir.xyz")); };
+    EXPECT_EQ(ReadQcText(Replaced(out, "--hess", "--hess --uhf -1"), "x", xyz).error(),
+              "x: multiplicity 0 is not valid");
 }
 
 TEST(MoldenReader, AcceptsSectionTitlesInAnyCase) {
