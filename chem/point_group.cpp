@@ -28,10 +28,10 @@ Matrix3d ToMatrix(const SymmetryOperation& op) {
 }
 
 // The axis of a rotation, or of the rotation part (-S) of an improper operation S: the direction
-// its symmetric part leaves unchanged (that also works for half turns).
+// its symmetric part R + R^T leaves unchanged (that also works for half turns).
 Vector3d Axis(const SymmetryOperation& op) {
     const Matrix3d rotation = op.proper ? ToMatrix(op) : Matrix3d(-ToMatrix(op));
-    const Matrix3d symmetric = (rotation + rotation.transpose()) / 2;
+    const Matrix3d symmetric = rotation + rotation.transpose();
     const Eigen::SelfAdjointEigenSolver<Matrix3d> solver(symmetric);
     return solver.eigenvectors().col(2);
 }
@@ -141,6 +141,11 @@ double DistanceFromLongAxis(std::span<const Atom> atoms, const PrincipalAxes& pr
 }  // namespace
 
 PointGroup PerceivePointGroup(std::span<const Atom> atoms, double tolerance) {
+    for (const Atom& a : atoms) {
+        for (double x : a.position) {
+            if (!std::isfinite(x)) return {"C1", 1, 1};
+        }
+    }
     const PrincipalAxes principal = PrincipalMoments(atoms);
     switch (ShapeOf(principal, atoms.size())) {
         case Shape::Atom:

@@ -24,6 +24,7 @@ inline constexpr double kSymmetryTolerance = 0.01;
 // equivalent only if element and mass agree (HDO is Cs). A molecule that is non-linear by
 // ShapeOf but lies within the tolerance of a line (HCCH bent by 0.5 degrees) is judged with the
 // tolerance narrowed to a quarter of its largest distance from that line, so that its bend counts.
+// Positions that are not finite numbers give C1.
 PointGroup PerceivePointGroup(std::span<const Atom> atoms, double tolerance = kSymmetryTolerance);
 
 }  // namespace moltherm::chem

@@ -239,10 +239,10 @@ std::vector<SymmetryOperation> FindSymmetryOperations(std::span<const Atom> atom
                                                       double tolerance) {
     if (atoms.empty()) return {};
     const CentredAtoms m = Centre(atoms);
-    // The identity always passes, and alone it is a group, so the halving ends; the bound only
-    // guards against positions that are not numbers.
+    // The identity always passes, and alone it is a group, so the halving ends.
     for (int halvings = 0; halvings < 64; ++halvings, tolerance /= 2) {
         std::vector<SymmetryOperation> ops = Search(m, tolerance);
+        if (ops.empty()) break;  // positions that are not numbers
         if (IsGroup(ops)) return ops;
     }
     return {Identity(atoms.size())};

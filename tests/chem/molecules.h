@@ -190,6 +190,24 @@ inline std::vector<Atom> AcetyleneTransBent() {
             At("H", 1.664460, 0.009276, 0.0), At("H", -1.664460, -0.009276, 0.0)};
 }
 
+// The same with only one C-C-H angle 179.5 degrees: one hydrogen lies 0.009 Angstrom off the
+// axis, less than the symmetry tolerance, so only a tolerance narrowed to the bend sees Cs (a
+// half turn about the axis would pass at 0.01 and make it C2v).
+inline std::vector<Atom> AcetyleneBentAtOneEnd() {
+    return {At("C", 0.601500, 0.000000, 0.0), At("C", -0.601500, 0.000000, 0.0),
+            At("H", 1.664460, 0.009276, 0.0), At("H", -1.664500, 0.000000, 0.0)};
+}
+
+// C(OH)4 in its S4 conformer: r(CO) 1.40, r(OH) 0.96, COH 108 degrees, each OH turned 40
+// degrees from the plane through C, O and the S4 axis.
+inline std::vector<Atom> OrthocarbonicAcid() {
+    return {At("C", 0.0000, 0.0000, 0.0000),   At("O", 0.8083, 0.8083, 0.8083),
+            At("H", 1.7137, 0.7246, 0.5004),   At("O", 0.8083, -0.8083, -0.8083),
+            At("H", 0.7246, -1.7137, -0.5004), At("O", -0.8083, -0.8083, 0.8083),
+            At("H", -1.7137, -0.7246, 0.5004), At("O", -0.8083, 0.8083, -0.8083),
+            At("H", -0.7246, 1.7137, -0.5004)};
+}
+
 // HCl at its equilibrium distance, 1.27455 Angstrom (NIST diatomic spectral database, with
 // B_e = 10.5934 1/cm for H-35Cl).
 inline std::vector<Atom> HydrogenChloride() {

@@ -36,13 +36,15 @@ std::vector<SymmetryRow> Rows() {
         {"HCN", HydrogenCyanide(), "C∞v", 1, 0, Shape::Linear},
         {"CO2", CarbonDioxide(), "D∞h", 2, 0, Shape::Linear},
         {"HCCH", Acetylene(), "D∞h", 2, 0, Shape::Linear},
-        {"HCCH_bent_half_a_degree", AcetyleneTransBent(), "C2h", 2, 4, nonlinear},
+        {"HCCH_bent_half_a_degree_at_both_ends", AcetyleneTransBent(), "C2h", 2, 4, nonlinear},
+        {"HCCH_bent_half_a_degree_at_one_end", AcetyleneBentAtOneEnd(), "Cs", 1, 2, nonlinear},
         {"CuCN_bent_a_third_of_a_degree", CopperCyanide(), "Cs", 1, 2, nonlinear},
         {"H2O", Water(), "C2v", 2, 4, nonlinear},
         {"HDO", HeavyWater(), "Cs", 1, 2, nonlinear},
         {"NH3", Ammonia(), "C3v", 3, 6, nonlinear},
         {"H2O2", HydrogenPeroxide(), "C2", 2, 2, nonlinear},
         {"BOH3", BoricAcid(), "C3h", 3, 6, nonlinear},
+        {"COH4_S4_conformer", OrthocarbonicAcid(), "S4", 2, 4, nonlinear},
         {"CH4", Methane(), "Td", 12, 24, nonlinear},
         {"CH4_one_bond_stretched", MethaneStretched(), "C3v", 3, 6, nonlinear},
         {"C2H4", Ethylene(), "D2h", 4, 8, nonlinear},
@@ -137,6 +139,14 @@ TEST(PointGroupTolerance, OptimisationScatterIsForgivenAndTheToleranceIsHonoured
     // exceeds 1e-3 and 1e-5 Angstrom.
     EXPECT_EQ(PerceivePointGroup(Neopentane(), 1e-3).name, "C1");
     EXPECT_EQ(PerceivePointGroup(Ethane(), 1e-5).name, "C1");
+}
+
+TEST(PointGroupTolerance, PositionsThatAreNotNumbersGiveC1) {
+    std::vector<Atom> broken = Water();
+    broken[1].position[0] = std::nan("");
+    EXPECT_EQ(PerceivePointGroup(broken).name, "C1");
+    EXPECT_EQ(PerceivePointGroup(broken).symmetryNumber, 1);
+    EXPECT_EQ(FindSymmetryOperations(broken, kSymmetryTolerance).size(), 1u);
 }
 
 TEST(SymmetryOperations, AreOrthogonalMapsOfTheMoleculeWithTheIdentityFirst) {
