@@ -35,6 +35,7 @@ std::optional<std::vector<chem::Atom>> ReadOrientation(const Lines& lines, std::
         const auto x = ParseDouble(words[at]), y = ParseDouble(words[at + 1]),
                    zc = ParseDouble(words[at + 2]);
         if (!z || !x || !y || !zc) return std::nullopt;
+        if (*z == -1 || *z == 0) continue;  // a dummy (X) or ghost (Bq) centre of a Z-matrix
         auto atom = MakeAtom(*z, {*x, *y, *zc});
         if (!atom) return std::nullopt;
         atoms.push_back(*atom);

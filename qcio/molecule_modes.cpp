@@ -18,9 +18,10 @@ std::string Number(double value) {
 
 // "a non-linear molecule of 20 atoms has 54 (3N-6)"
 std::string Expectation(std::size_t atoms, bool linear, std::size_t expected) {
+    if (atoms == 1) return "an atom has none";
     return std::string(linear ? "a linear" : "a non-linear") + " molecule of " +
-           std::to_string(atoms) + (atoms == 1 ? " atom" : " atoms") + " has " +
-           std::to_string(expected) + (linear ? " (3N-5)" : " (3N-6)");
+           std::to_string(atoms) + " atoms has " + std::to_string(expected) +
+           (linear ? " (3N-5)" : " (3N-6)");
 }
 
 }  // namespace

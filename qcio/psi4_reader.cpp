@@ -79,15 +79,10 @@ Result<QcResult> ReadPsi4(std::string_view text, std::string_view fileName) {
             last = std::move(*geometry);
             referenceIsLast = displacementsGenerated && !reference;
             if (referenceIsLast) reference = last;
-        } else if (StartsWith(Trim(line), "Rotational constants:") && last) {
-            // The MHz line carries more digits than the 1/cm one; a linear molecule's A is "***".
-            auto values = NumbersAfter(line, ":");
-            if (Contains(line, "[MHz]")) {
-                values = RotConstsFromMHz(values);
-            } else if (!Contains(line, "[cm^-1]")) {
-                continue;
-            }
-            last->rotConsts = NonZero(values);
+        } else if (StartsWith(Trim(line), "Rotational constants:") && Contains(line, "[MHz]") &&
+                   last) {
+            // The MHz line carries more digits than the 1/cm one above it.
+            last->rotConsts = RotConstsFromMHz(NumbersAfter(line, ":"));
             if (referenceIsLast) reference->rotConsts = last->rotConsts;
         } else if (Contains(line, "==> Harmonic Vibrational Analysis <==")) {
             const std::optional<Geometry>& used = reference ? reference : last;

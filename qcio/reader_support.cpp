@@ -1,7 +1,5 @@
 #include "qcio/reader_support.h"
 
-#include <cmath>
-
 #include "chem/elements.h"
 #include "qcio/text_scan.h"
 
@@ -26,6 +24,8 @@ std::vector<double> NonZero(const std::vector<double>& values) {
     for (double v : values) {
         if (v != 0) kept.push_back(v);
     }
+    // A linear molecule's "0 B B" (or "*** B B") is its one constant B.
+    if (kept.size() == 2 && values.size() == 3 && kept[0] == kept[1]) kept.pop_back();
     return kept;
 }
 
@@ -45,31 +45,11 @@ Failure FileFailure(std::string_view fileName, std::string_view what) {
     return Failure{std::string(fileName) + ": " + std::string(what)};
 }
 
-namespace {
-
-bool AllFinite(const QcResult& r) {
-    for (const chem::Atom& atom : r.atoms) {
-        for (double x : atom.position) {
-            if (!std::isfinite(x)) return false;
-        }
-    }
-    for (double v : r.wavenumbers) {
-        if (!std::isfinite(v)) return false;
-    }
-    for (double b : r.printedRotConsts) {
-        if (!std::isfinite(b)) return false;
-    }
-    return !r.electronicEnergy || std::isfinite(*r.electronicEnergy);
-}
-
-}  // namespace
-
 Result<QcResult> CheckReadResult(QcResult result, std::string_view fileName) {
     if (result.wavenumbers.empty()) return FileFailure(fileName, kNoFrequencies);
     if (result.atoms.empty()) return FileFailure(fileName, kNoGeometry);
-    if (!AllFinite(result)) return FileFailure(fileName, "a number is out of range");
     for (const chem::Atom& atom : result.atoms) {
-        if (!(atom.mass > 0) || !std::isfinite(atom.mass)) {
+        if (!(atom.mass > 0)) {
             return FileFailure(fileName, "an atomic mass is not positive");
         }
     }

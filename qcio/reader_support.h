@@ -26,8 +26,8 @@ std::optional<chem::Atom> MakeAtom(int z, const std::array<double, 3>& position,
 std::optional<chem::Atom> MakeAtom(std::string_view label, const std::array<double, 3>& position,
                                    std::optional<double> mass = std::nullopt);
 
-// Rotational constants as the file printed them, converted to 1/cm; the zero a linear molecule
-// gets for its first constant is left out.
+// Rotational constants as the file printed them, converted to 1/cm; of a linear molecule's
+// "0 B B" only B is kept.
 std::vector<double> RotConstsFromGHz(const std::vector<double>& ghz);
 std::vector<double> RotConstsFromMHz(const std::vector<double>& mhz);
 std::vector<double> NonZero(const std::vector<double>& values);
@@ -38,7 +38,8 @@ Failure FileFailure(std::string_view fileName, std::string_view what);
 inline constexpr std::string_view kNoGeometry = "no geometry found";
 inline constexpr std::string_view kNoFrequencies = "no frequencies found (is it a frequency job?)";
 
-// The last checks every reader's result passes: a geometry, frequencies, and nothing out of range.
+// The last checks every reader's result passes: frequencies, a geometry, and values in range.
+// (Every number comes from ParseDouble, finite, times a factor of at most 1: none is infinite.)
 Result<QcResult> CheckReadResult(QcResult result, std::string_view fileName);
 
 }  // namespace moltherm::qcio

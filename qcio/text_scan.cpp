@@ -49,27 +49,32 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
+namespace {
+
+// from_chars takes no plus sign: drops one, and says whether a number may follow.
+bool DropPlusSign(std::string_view& word) {
+    if (word.empty() || word.front() != '+') return !word.empty();
+    word.remove_prefix(1);
+    return !word.empty() && word.front() != '-' && word.front() != '+';
+}
+
+}  // namespace
+
 std::optional<double> ParseDouble(std::string_view word) {
-    if (word.empty() || word.size() > 64) return std::nullopt;
-    // Fortran writes exponents with D; from_chars reads only E, and no leading plus.
-    char buffer[64];
-    std::size_t n = 0;
-    for (char c : word) buffer[n++] = (c == 'D' || c == 'd') ? 'E' : c;
-    const char* first = buffer;
-    if (*first == '+') ++first;
+    if (!DropPlusSign(word)) return std::nullopt;
     double value = 0;
-    const auto [end, error] = std::from_chars(first, buffer + n, value);
-    if (error != std::errc() || end != buffer + n || !std::isfinite(value)) return std::nullopt;
+    const char* last = word.data() + word.size();
+    const auto [end, error] = std::from_chars(word.data(), last, value);
+    if (error != std::errc() || end != last || !std::isfinite(value)) return std::nullopt;
     return value;
 }
 
 std::optional<int> ParseInt(std::string_view word) {
-    if (word.empty()) return std::nullopt;
+    if (!DropPlusSign(word)) return std::nullopt;
     int value = 0;
-    const char* first = word.data();
-    if (!word.empty() && *first == '+') ++first;
-    const auto [end, error] = std::from_chars(first, word.data() + word.size(), value);
-    if (error != std::errc() || end != word.data() + word.size()) return std::nullopt;
+    const char* last = word.data() + word.size();
+    const auto [end, error] = std::from_chars(word.data(), last, value);
+    if (error != std::errc() || end != last) return std::nullopt;
     return value;
 }
 

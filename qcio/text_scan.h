@@ -19,7 +19,7 @@ std::string_view Trim(std::string_view text);
 bool Contains(std::string_view text, std::string_view part);
 bool StartsWith(std::string_view text, std::string_view prefix);
 
-// A whole word as a finite number ("-1.5", "2.0D-03", "1.2E+01"); nothing else.
+// A whole word as a finite number ("-1.5", "+2", "1.2E+01"); nothing else.
 std::optional<double> ParseDouble(std::string_view word);
 std::optional<int> ParseInt(std::string_view word);
 

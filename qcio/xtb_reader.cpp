@@ -33,7 +33,7 @@ std::optional<std::vector<chem::Atom>> ReadXyz(const Lines& lines, std::size_t f
 std::optional<std::vector<chem::Atom>> ReadCoord(const Lines& lines) {
     std::size_t row = 0;
     while (row < lines.size() && !StartsWith(Trim(lines[row]), "$coord")) ++row;
-    if (row == lines.size() || Contains(lines[row], "frac")) return std::nullopt;
+    if (row == lines.size()) return std::nullopt;
     std::vector<chem::Atom> atoms;
     for (++row; row < lines.size() && !StartsWith(Trim(lines[row]), "$"); ++row) {
         const auto words = Words(lines[row]);

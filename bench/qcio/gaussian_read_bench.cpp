@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "chem/point_group.h"
 #include "qcio/molecule_modes.h"
 #include "qcio/read_qc_file.h"
 
@@ -116,5 +117,21 @@ void BM_ReadGaussian100AtomsFile(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_ReadGaussian100AtomsFile)->Unit(benchmark::kMillisecond);
+
+// The whole target: the file read, its modes, and the point group of its geometry.
+void BM_ReadAndPerceive100Atoms(benchmark::State& state) {
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / "moltherm_qcio_bench_perceive.log";
+    std::ofstream(path, std::ios::binary) << GaussianFrequencyJob();
+    for (auto _ : state) {
+        auto read = ReadQcFile(path);
+        auto modes = ModesOf(*read, false);
+        auto group = moltherm::chem::PerceivePointGroup(read->atoms);
+        benchmark::DoNotOptimize(modes);
+        benchmark::DoNotOptimize(group);
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_ReadAndPerceive100Atoms)->Unit(benchmark::kMillisecond);
 
 }  // namespace
