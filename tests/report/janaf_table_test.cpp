@@ -14,7 +14,7 @@ const JanafMolecule kWater{"water",
                             {" 1000 ", 41.0245, 232.4665, {25903.46, 206.5630}}}};
 
 TEST(JanafTable, TwoMoleculesByteForByte) {
-    const JanafMolecule unnamed{"no\r\nformula", "", {{"1e4", 59.5, 300.25, {-0.0004, 1e6}}}};
+    const JanafMolecule unnamed{"no\r\nformula", "", {{"1e4", 59.5, 300.25, {-0.0004, 1e10}}}};
     EXPECT_EQ(FormatJanafTables({kWater, unnamed}, "\r\n"),
               "water (H2O): standard state 1 bar, Tr = 298.15 K\r\n"
               "         T            Cp             S  -[G-H(Tr)]/T       H-H(Tr)\r\n"
@@ -25,7 +25,7 @@ TEST(JanafTable, TwoMoleculesByteForByte) {
               "no  formula: standard state 1 bar, Tr = 298.15 K\r\n"
               "         T            Cp             S  -[G-H(Tr)]/T       H-H(Tr)\r\n"
               "         K     J/(K mol)     J/(K mol)     J/(K mol)        kJ/mol\r\n"
-              "       1e4        59.500       300.250   1000000.000         0.000\r\n");
+              "       1e4        59.500       300.250 10000000000.000         0.000\r\n");
 }
 
 // A script takes the lines of exactly five numbers: they must be the rows and nothing else, also
