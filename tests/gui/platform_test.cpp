@@ -38,7 +38,7 @@ class PlatformTest : public QObject {
         QVERIFY(moltherm::gui::BreakIntoPages(text.toStdString(), columns, linesPerPage) == pages);
     }
 
-    // DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM: nullptr unset, "" set but empty.
+    // DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM; "" is set but empty. (All unset: below.)
     void missingDisplayIsReportedOnlyWithoutAnyDisplay_data() {
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<bool>("missing");
