@@ -44,9 +44,13 @@ void ShowText(QWidget* widget, const Control& control) {
             static_cast<QAbstractButton*>(widget)->setText(text);
             break;
         case ControlKind::TextBox:
-            // Only a real change is applied, so that typing keeps its cursor.
+            // Only a real change is applied, so that typing keeps its cursor. A text set by the
+            // program shows from its start, even where it is wider than the box.
             if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-                if (line->text() != text) line->setText(text);
+                if (line->text() != text) {
+                    line->setText(text);
+                    line->setCursorPosition(0);
+                }
             } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
                 const QString shown = ShownText(control.text);
                 if (box->toPlainText() != shown) box->setPlainText(shown);

@@ -5,11 +5,15 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
 
 #include "gui/control_widgets.h"
 #include "gui/default_font.h"
@@ -72,16 +76,24 @@ int KeyAscii(const QKeyEvent& key) {
 
 }  // namespace
 
+// Nothing may unwind through Qt's event loop. An exception out of the model is a broken
+// invariant: it is named on stderr in one line and the program stops, as a failed assertion does.
 template <typename Call>
-auto FormView::forward(Call&& call) {
-    struct Depth {
-        FormView* view;
-        explicit Depth(FormView* v) : view(v) { ++view->modelDepth_; }
-        ~Depth() {
-            if (--view->modelDepth_ == 0) view->settleAfterModel();
+void FormView::forward(Call&& call) noexcept {
+    try {
+        const bool outermost = !inModel_;
+        {
+            const QScopedValueRollback inside(inModel_, true);
+            call();
         }
-    } depth(this);
-    return call();
+        if (outermost) settleAfterModel();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "moltherm: internal error: %s\n", e.what());
+        std::abort();
+    } catch (...) {
+        std::fprintf(stderr, "moltherm: internal error: unknown exception\n");
+        std::abort();
+    }
 }
 
 FormView::FormView(app::frmMoltherm& form, QWidget* parent) : QWidget(parent), form_(form) {
@@ -92,7 +104,7 @@ FormView::FormView(app::frmMoltherm& form, QWidget* parent) : QWidget(parent), f
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setFocusPolicy(Qt::NoFocus);
-    scroll_->setWidgetResizable(false);
+    scroll_->setWidgetResizable(true);
     surface_ = new FormSurface(scroll_);
     scroll_->setWidget(surface_);
     connect(surface_, &FormSurface::pointerMoved, this, [this](int buttons, int shift, QPoint p) {
@@ -118,11 +130,13 @@ FormView::~FormView() {
 }
 
 void FormView::open() {
-    ++applyingWindow_;
-    move(TwipsToPixels(form_.left()), TwipsToPixels(form_.top()));
-    show();
+    {
+        const QScopedValueRollback applying(applyingWindow_, true);
+        move(TwipsToPixels(form_.left()), TwipsToPixels(form_.top()));
+        show();
+    }
     showWindowSize();
-    --applyingWindow_;
+    keepOnScreen();
     forward([&] { form_.show(); });
 }
 
@@ -152,8 +166,8 @@ void FormView::connectInput(const Control& control, QWidget* widget) {
             widget->installEventFilter(this);
             if (auto* line = qobject_cast<QLineEdit*>(widget)) {
                 connect(line, &QLineEdit::textEdited, this, [this, id, line](const QString& text) {
-                    const bool taken =
-                        forward([&] { return form_.typeText(id, text.toStdString()); });
+                    bool taken = false;
+                    forward([&] { taken = form_.typeText(id, text.toStdString()); });
                     if (!taken) {
                         if (const Control* c = form_.find(id))
                             line->setText(QString::fromStdString(c->text));
@@ -227,19 +241,26 @@ void FormView::focusMoved(const Control* control) {
 }
 
 void FormView::windowPropertySet(app::WindowProperty property) {
-    ++applyingWindow_;
-    if (property == app::WindowProperty::Height)
+    if (property == app::WindowProperty::Height) {
         showWindowSize();
-    else
+        keepOnScreen();
+    } else {
+        const QScopedValueRollback applying(applyingWindow_, true);
         move(TwipsToPixels(form_.left()), TwipsToPixels(form_.top()));
-    --applyingWindow_;
+    }
 }
 
 // ---- Settling after the model
 
 void FormView::settleAfterModel() {
+    // The scroll bars may have come or gone with the controls: the client area keeps the size
+    // the model gave it, beside them.
+    showWindowSize();
     updateSurfaceSize();
-    reportClientSize();
+    // A window that the view moved to keep it on the screen is where the model's drag starts.
+    const int left = PixelsToTwips(x());
+    const int top = PixelsToTwips(y());
+    if (left != form_.left() || top != form_.top()) form_.userMoved(left, top);
     syncFocus();
 }
 
@@ -247,9 +268,8 @@ void FormView::syncFocus() {
     const Control* focus = form_.focus();
     QWidget* target = focus ? widgetFor(focus->id) : nullptr;
     if (target && QApplication::focusWidget() != target) {
-        ++modelDepth_;
+        const QScopedValueRollback inside(inModel_, true);
         target->setFocus(Qt::OtherFocusReason);
-        --modelDepth_;
     }
     if (target) scroll_->ensureWidgetVisible(target);
 }
@@ -257,7 +277,7 @@ void FormView::syncFocus() {
 void FormView::onFocusChanged(QWidget* now) {
     // Focus moves that the model made, or that Qt made while a control was hidden or
     // disabled, are settled afterwards from the model's own focus.
-    if (modelDepth_ > 0 || now == nullptr || !isAncestorOf(now)) return;
+    if (inModel_ || now == nullptr || !isAncestorOf(now)) return;
     const auto it = ids_.find(now);
     if (it == ids_.end()) {
         syncFocus();
@@ -272,7 +292,7 @@ void FormView::onFocusChanged(QWidget* now) {
 bool FormView::focusNextPrevChild(bool next) {
     // Qt asks for the next control itself when it hides or disables the focused one; the
     // model's focus settles that once the model's change is over.
-    if (modelDepth_ > 0) return true;
+    if (inModel_) return true;
     forward([&] { form_.tabFocus(!next); });
     return true;
 }
@@ -285,7 +305,8 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
     const int ascii = KeyAscii(*key);
     if (ascii == 0) return false;
     const ControlId id = it->second;
-    const int result = forward([&] { return form_.keyPress(id, ascii); });
+    int result = 0;
+    forward([&] { result = form_.keyPress(id, ascii); });
     if (result == ascii) return false;
     // The handler swallowed the key, or replaced it with another character.
     if (result != 0) {
@@ -329,31 +350,50 @@ QSize FormView::modelClientSize() const {
     return {TwipsToPixels(form_.scaleWidth()), TwipsToPixels(form_.scaleHeight())};
 }
 
+QRect FormView::freeArea() const {
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    return shown ? shown->availableGeometry() : QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
 void FormView::showWindowSize() {
-    // The window never grows past the screen's free area; what is taller scrolls, and the
-    // vertical scroll bar comes beside the client area rather than over its right edge.
-    QSize limit(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    if (const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen())
-        limit = shown->availableGeometry().size() - (frameGeometry().size() - size());
+    // The client area has the model's size, with the scroll bars that its controls call for
+    // beside it rather than over it, and the window never grows past the screen's free area:
+    // what is taller scrolls. The inverse of viewportFor, so a size the user chose stays.
+    const QSize limit = freeArea().size() - (frameGeometry().size() - size());
     const QSize client = modelClientSize();
-    const int height = std::min(client.height(), limit.height());
-    const int bar = contentSize().height() > height ? scrollBarExtent() : 0;
-    const int width = std::min(client.width() + bar, limit.width());
-    ++applyingWindow_;
+    const QSize content = contentSize();
+    const int bar = scrollBarExtent();
+    const int horizontal = content.width() > client.width() ? bar : 0;
+    const int height = std::min(client.height() + horizontal, limit.height());
+    const int vertical = content.height() > height - horizontal ? bar : 0;
+    const int width = std::min(client.width() + vertical, limit.width());
+    const QScopedValueRollback applying(applyingWindow_, true);
     resize(width, height);
-    --applyingWindow_;
+}
+
+void FormView::keepOnScreen() {
+    // A window that would pass the bottom or the right of the free area moves up or left, so
+    // that all of it, its scroll bar included, can be reached.
+    const QRect free = freeArea();
+    const QRect frame = frameGeometry();
+    const int left =
+        std::max(free.left(), std::min(frame.left(), free.right() + 1 - frame.width()));
+    const int top = std::max(free.top(), std::min(frame.top(), free.bottom() + 1 - frame.height()));
+    if (left == frame.left() && top == frame.top()) return;
+    const QScopedValueRollback applying(applyingWindow_, true);
+    move(left, top);
 }
 
 void FormView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     scroll_->setGeometry(rect());
     updateSurfaceSize();
-    if (applyingWindow_ == 0 && modelDepth_ == 0) reportClientSize();
+    // Only the user (or the window system) resizes the window behind the view's back.
+    if (!applyingWindow_ && !inModel_) reportClientSize();
 }
 
 void FormView::reportClientSize() {
     if (!isVisible()) return;
-    // The user resized the window, or the screen could not hold the height the model set.
     const QSize client = viewportFor(size());
     if (client == modelClientSize()) return;
     const int scaleWidth = PixelsToTwips(client.width());
@@ -368,7 +408,7 @@ void FormView::reportClientSize() {
 
 void FormView::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (applyingWindow_ > 0 || !isVisible()) return;
+    if (applyingWindow_ || !isVisible()) return;
     const int left = PixelsToTwips(x());
     const int top = PixelsToTwips(y());
     if (left == form_.left() && top == form_.top()) return;
@@ -376,9 +416,12 @@ void FormView::moveEvent(QMoveEvent* event) {
 }
 
 void FormView::updateSurfaceSize() {
-    // As large as the client area, or as the controls on it where they reach further.
-    const QSize viewport = viewportFor(size());
-    surface_->resize(viewport.expandedTo(contentSize()));
+    // As large as the client area, or as the controls on it where they reach further; the
+    // scroll area shows a bar only where they do.
+    surface_->setMinimumSize(contentSize());
+    // A smaller minimum alone does not make the scroll area count its bars again.
+    QEvent recount(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(scroll_, &recount);
 }
 
 }  // namespace moltherm::gui

@@ -52,9 +52,9 @@ class FormView final : public QWidget, private app::FormObserver {
     void windowPropertySet(app::WindowProperty property) override;
 
     // Runs one call of the model; when the outermost call returns, the view settles what
-    // Qt may have done on its own meanwhile (focus, scrolled area, a capped window size).
+    // Qt may have done on its own meanwhile (focus, scrolled area, scroll bars, position).
     template <typename Call>
-    auto forward(Call&& call);
+    void forward(Call&& call) noexcept;
     void settleAfterModel();
 
     void addWidget(const app::Control& control);
@@ -62,6 +62,8 @@ class FormView final : public QWidget, private app::FormObserver {
     void onFocusChanged(QWidget* now);
     void syncFocus();
     void showWindowSize();
+    void keepOnScreen();
+    QRect freeArea() const;
     void reportClientSize();
     void updateSurfaceSize();
     QSize contentSize() const;
@@ -75,8 +77,8 @@ class FormView final : public QWidget, private app::FormObserver {
     FormSurface* surface_ = nullptr;
     std::map<Key, QPointer<QWidget>> widgets_;
     std::map<const QObject*, app::ControlId> ids_;
-    int modelDepth_ = 0;
-    int applyingWindow_ = 0;
+    bool inModel_ = false;         // a call of the model is under way
+    bool applyingWindow_ = false;  // the view itself sizes or moves the window
 };
 
 }  // namespace moltherm::gui

@@ -2,16 +2,19 @@
 
 #include "app/frm_moltherm.h"
 #include "gui/form_view.h"
+#include "gui/print_failure_tip.h"
 #include "gui/qt_clock.h"
 #include "gui/qt_printer.h"
 
 namespace moltherm::gui {
 
-// The running program's window: the model frmMoltherm on the system's clock and default
-// printer, and the view that shows it. Needs a QApplication prepared by PrepareApplication.
+// The running program's window: the model frmMoltherm on the system's clock (or the one given,
+// which must outlive the window) and default printer, and the view that shows it. Needs a
+// QApplication prepared by PrepareApplication.
 class MolthermWindow {
   public:
-    MolthermWindow() = default;
+    explicit MolthermWindow(const Clock* clock = nullptr)
+        : form_(clock ? *clock : clock_, printer_) {}
     MolthermWindow(const MolthermWindow&) = delete;
     MolthermWindow& operator=(const MolthermWindow&) = delete;
 
@@ -21,8 +24,9 @@ class MolthermWindow {
   private:
     QtClock clock_;
     QtPrinter printer_;
-    app::frmMoltherm form_{clock_, printer_};
+    app::frmMoltherm form_;
     FormView view_{form_};
+    PrintFailureTip tip_{form_, view_, printer_};
 };
 
 // The application-wide settings the window is drawn for: the Fusion style, whose spinner

@@ -1,5 +1,6 @@
 #include "gui/qt_printer.h"
 
+#include <QDebug>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
@@ -39,20 +40,33 @@ void QtPrinter::setFontName(const std::string& name) {
     if (painter_) painter_->setFont(font_);
 }
 
+// The error box is narrow: the window shows a short message, and the full reason goes to
+// stderr and to lastFailure().
+std::optional<std::string> QtPrinter::fail(const std::string& message, const QString& reason) {
+    abandonDocument();
+    qWarning().noquote() << QStringLiteral("moltherm: %1: %2").arg(message.c_str(), reason);
+    lastFailure_ = PrintFailure{message, reason};
+    return message;
+}
+
+QString QtPrinter::printerName() const {
+    return printer_ ? printer_->printerName() : QString();
+}
+
 std::optional<std::string> QtPrinter::beginDocument() {
+    lastFailure_.reset();
     // With a queue but no default, Qt would quietly pick the first queue; with no print
     // server, painting would silently print nothing. Both are refused here instead.
     const QPrinterInfo target = QPrinterInfo::defaultPrinter();
-    if (target.isNull()) return "No default printer";
+    if (target.isNull())
+        return fail("No default printer",
+                    QStringLiteral("the print system names no default printer"));
     printer_ = std::make_unique<QPrinter>(target, QPrinter::HighResolution);
     printer_->setDocName(QStringLiteral("Moltherm Calculation"));
     painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
-        const std::string message =
-            "Printer " + target.printerName().toStdString() + " could not start the document";
-        abandonDocument();
-        return message;
-    }
+    if (!painter_->begin(printer_.get()))
+        return fail("Printing failed",
+                    QStringLiteral("printer %1 could not start the document").arg(printerName()));
     painter_->setFont(font_);
     linesOnPage_ = 0;
     return std::nullopt;
@@ -85,10 +99,10 @@ std::optional<std::string> QtPrinter::print(const std::string& text) {
     const std::vector<PrintedPage> pages = BreakIntoPages(pending, columns, linesPerPage);
     for (size_t p = 0; p < pages.size(); ++p) {
         if (p > 0) {
-            if (!printer_->newPage()) {
-                abandonDocument();
-                return "The printer could not start a new page";
-            }
+            if (!printer_->newPage())
+                return fail(
+                    "Printing failed",
+                    QStringLiteral("printer %1 could not start a new page").arg(printerName()));
         }
         const size_t first = p == 0 ? static_cast<size_t>(linesOnPage_) : 0;
         for (size_t line = first; line < pages[p].size(); ++line) {
@@ -97,20 +111,22 @@ std::optional<std::string> QtPrinter::print(const std::string& text) {
         }
         linesOnPage_ = static_cast<int>(pages[p].size());
     }
-    if (printer_->printerState() == QPrinter::Error) {
-        abandonDocument();
-        return "The printer reported an error";
-    }
+    if (printer_->printerState() == QPrinter::Error)
+        return fail("Printing failed",
+                    QStringLiteral("printer %1 reported an error").arg(printerName()));
     return std::nullopt;
 }
 
 std::optional<std::string> QtPrinter::endDocument() {
     if (!painter_) return std::nullopt;
     const bool ended = painter_->end();
+    const QString name = printerName();
     const bool failed = !ended || printer_->printerState() == QPrinter::Error;
     painter_.reset();
     printer_.reset();
-    if (failed) return "The printer could not finish the document";
+    if (failed)
+        return fail("Printing failed",
+                    QStringLiteral("printer %1 could not finish the document").arg(name));
     return std::nullopt;
 }
 

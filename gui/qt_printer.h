@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "report/printer.h"
 
@@ -10,6 +11,12 @@ class QPainter;
 class QPrinter;
 
 namespace moltherm::gui {
+
+// What went wrong with the last document: the short message the window shows, and the reason.
+struct PrintFailure {
+    std::string message;
+    QString reason;
+};
 
 // The system's default printer through Qt PrintSupport. A document opens with the first
 // print() and goes to the printer at endDocument(). The printer is looked up afresh for
@@ -29,15 +36,21 @@ class QtPrinter final : public Printer {
     // The size every font of this printer is set in; the font name never changes it.
     static constexpr qreal kPointSize = 10.0;
 
+    // The failure of the last document, if it failed.
+    const std::optional<PrintFailure>& lastFailure() const { return lastFailure_; }
+
   private:
     std::optional<std::string> beginDocument();
     void abandonDocument();
+    std::optional<std::string> fail(const std::string& message, const QString& reason);
+    QString printerName() const;
 
     QString fontName_;
     QFont font_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
     int linesOnPage_ = 0;
+    std::optional<PrintFailure> lastFailure_;
 };
 
 }  // namespace moltherm::gui

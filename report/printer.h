@@ -6,7 +6,8 @@
 namespace moltherm {
 
 // The default printer as the print command uses it. Each operation that can fail returns the
-// one-line message of the failure; the window's platform layer implements it.
+// message of the failure, short enough for the window's error box ("Printing failed"); the
+// window's platform layer implements it and passes the full reason on by its own means.
 class Printer {
   public:
     virtual ~Printer() = default;

@@ -8,7 +8,7 @@ packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev n
 case "$what" in
   build) ;;
   gui) packages+=(xvfb xauth fonts-dejavu-core fonts-urw-base35) ;;
-  test) packages+=(xvfb xauth fonts-dejavu-core fonts-urw-base35 cups cups-client printer-driver-cups-pdf poppler-utils) ;;
+  test) packages+=(xvfb xauth x11-utils fonts-dejavu-core fonts-urw-base35 cups cups-client printer-driver-cups-pdf poppler-utils) ;;
   *) echo "usage: $0 [build|gui|test]" >&2; exit 2 ;;
 esac
 

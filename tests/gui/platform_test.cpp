@@ -1,55 +1,63 @@
-// The platform helpers that need no window: page breaking, the display check, font matching
-// and the clock.
+// The platform helpers that need no window: page breaking, the display check and the clock.
 #include <QtGui>
 #include <QtTest>
 
 #include "gui/display_check.h"
-#include "gui/monospaced_font.h"
 #include "gui/page_layout.h"
 #include "gui/qt_clock.h"
 
 using moltherm::gui::PrintedPage;
+Q_DECLARE_METATYPE(std::vector<PrintedPage>)
 
 class PlatformTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void breaksTextIntoLinesAndPages() {
+    void breaksTextIntoLinesAndPages_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("linesPerPage");
+        QTest::addColumn<std::vector<PrintedPage>>("pages");
         // clang-format off
-        const std::tuple<const char*, int, int, std::vector<PrintedPage>, const char*> cases[] = {
-            {"", 80, 60, {}, "empty text prints nothing"},
-            {"a\r\nbb\r\n\r\n", 80, 60, {{"a", "bb", ""}}, "CR LF; a final break opens no line"},
-            {"a\nb", 80, 60, {{"a", "b"}}, "LF alone; a last line without a break"},
-            {"  q  :   1.0\r\n", 80, 60, {{"  q  :   1.0"}}, "blanks are kept"},
-            {"1\r\n2\r\n3\r\n4\r\n5\r\n", 80, 2, {{"1", "2"}, {"3", "4"}, {"5"}}, "full pages"},
-            {"1\r\n2\r\n", 80, 2, {{"1", "2"}}, "exactly one page"},
-            {"abcdefgh\r\nxy\r\n", 3, 60, {{"abc", "def", "gh", "xy"}}, "a wide line goes on below"},
-            {"abc\r\n", 3, 60, {{"abc"}}, "a line as wide as the paper stays whole"},
-            {"abcdef\r\n", 2, 2, {{"ab", "cd"}, {"ef"}}, "going on across a page break"},
-            {"ab\r\n", 0, 0, {{"a"}, {"b"}}, "degenerate paper still prints everything"}};
+        QTest::newRow("empty text prints nothing") << "" << 80 << 60 << std::vector<PrintedPage>{};
+        QTest::newRow("CR LF; a final break opens no line") << "a\r\nbb\r\n\r\n" << 80 << 60 << std::vector<PrintedPage>{{"a", "bb", ""}};
+        QTest::newRow("LF alone; a last line without a break") << "a\nb" << 80 << 60 << std::vector<PrintedPage>{{"a", "b"}};
+        QTest::newRow("blanks are kept") << "  q  :   1.0\r\n" << 80 << 60 << std::vector<PrintedPage>{{"  q  :   1.0"}};
+        QTest::newRow("full pages") << "1\r\n2\r\n3\r\n4\r\n5\r\n" << 80 << 2 << std::vector<PrintedPage>{{"1", "2"}, {"3", "4"}, {"5"}};
+        QTest::newRow("a wide line goes on below") << "abcdefgh\r\nxy\r\n" << 3 << 60 << std::vector<PrintedPage>{{"abc", "def", "gh", "xy"}};
+        QTest::newRow("a line as wide as the paper stays whole") << "abc\r\n" << 3 << 60 << std::vector<PrintedPage>{{"abc"}};
+        QTest::newRow("going on across a page break") << "abcdef\r\n" << 2 << 2 << std::vector<PrintedPage>{{"ab", "cd"}, {"ef"}};
+        QTest::newRow("degenerate paper still prints everything") << "ab\r\n" << 0 << 0 << std::vector<PrintedPage>{{"a"}, {"b"}};
         // clang-format on
-        for (const auto& [text, columns, linesPerPage, pages, why] : cases)
-            QVERIFY2(moltherm::gui::BreakIntoPages(text, columns, linesPerPage) == pages, why);
+    }
+    void breaksTextIntoLinesAndPages() {
+        QFETCH(QString, text);
+        QFETCH(int, columns);
+        QFETCH(int, linesPerPage);
+        QFETCH(std::vector<PrintedPage>, pages);
+        QVERIFY(moltherm::gui::BreakIntoPages(text.toStdString(), columns, linesPerPage) == pages);
     }
 
+    // DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM; "" is set but empty. (All unset: below.)
+    void missingDisplayIsReportedOnlyWithoutAnyDisplay_data() {
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<bool>("missing");
+        QTest::newRow("all empty") << QStringList{"", "", ""} << true;
+        QTest::newRow("X11") << QStringList{":0", "", ""} << false;
+        QTest::newRow("Wayland") << QStringList{"", "wayland-0", ""} << false;
+        QTest::newRow("a Qt platform") << QStringList{"", "", "offscreen"} << false;
+    }
     void missingDisplayIsReportedOnlyWithoutAnyDisplay() {
-        // DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM: nullptr unset, "" set but empty.
-        // clang-format off
-        const std::tuple<const char*, const char*, const char*, bool> cases[] = {
-            {nullptr, nullptr, nullptr, true}, {"", "", "", true}, {":0", "", "", false},
-            {"", "wayland-0", "", false}, {"", "", "offscreen", false}};
-        // clang-format on
-        for (const auto& [display, wayland, platform, missing] : cases) {
-            const std::map<std::string, const char*> environment = {
-                {"DISPLAY", display}, {"WAYLAND_DISPLAY", wayland}, {"QT_QPA_PLATFORM", platform}};
-            const auto message = moltherm::gui::MissingDisplayMessage([&](const char* name) {
-                const char* value = environment.at(name);
-                return value ? std::optional<std::string>(value) : std::nullopt;
-            });
-            QCOMPARE(message.has_value(), missing);
-            QVERIFY(!missing || (message->find("moltherm-cli") != std::string::npos &&
-                                 message->find('\n') == std::string::npos));
-        }
+        QFETCH(QStringList, values);
+        QFETCH(bool, missing);
+        const QStringList names = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+        const auto message = moltherm::gui::MissingDisplayMessage([&](const char* name) {
+            const qsizetype k = names.indexOf(name);
+            return k < values.size() ? std::optional(values[k].toStdString()) : std::nullopt;
+        });
+        QCOMPARE(message.has_value(), missing);
+        QVERIFY(!missing || (message->find("moltherm-cli") != std::string::npos &&
+                             message->find('\n') == std::string::npos));
     }
 
     void programWithoutDisplaySaysSoInOneLine() {
@@ -65,19 +73,6 @@ class PlatformTest : public QObject {
         const QString error = program.readAllStandardError();
         QVERIFY2(error.count('\n') == 1 && error.contains("moltherm-cli"), qPrintable(error));
         QVERIFY(program.readAllStandardOutput().isEmpty());
-    }
-
-    // The printer asks for "courier", the answer box for "Courier New".
-    void courierIsMatchedToAnInstalledFixedPitchFont() {
-        for (const char* family : {"courier", "Courier New"}) {
-            QVERIFY(moltherm::gui::IsTypewriterFamily(family));
-            const QFont font = moltherm::gui::MonospacedFont(family, 8.25);
-            QVERIFY2(QFontInfo(font).fixedPitch(), qPrintable(QFontInfo(font).family()));
-            QCOMPARE(font.pointSizeF(), 8.25);
-            const QFontMetricsF metrics(font);
-            QCOMPARE(metrics.horizontalAdvance("iiiii"), metrics.horizontalAdvance("MMMMM"));
-        }
-        QVERIFY(!moltherm::gui::IsTypewriterFamily("Sans Serif"));
     }
 
     void clockTellsTodayInTheShortLocaleFormats() {

@@ -1,9 +1,9 @@
 // Printing through the system's real default printer: a local CUPS server with a PDF queue,
 // brought up by scripts/setup-cups.sh. The PDF it writes is read back as text.
 #include "report/printer.h"
-#include "window_driver.h"
+#include "window_fixture.h"
 
-using moltherm::gui::testing::WindowDriver;
+using moltherm::gui::testing::Window;
 
 namespace {
 
@@ -25,25 +25,11 @@ std::pair<bool, QString> SetUpPdfPrinter() {
 
 // The PDF queue writes into a folder of its own, which the tests empty before each print, so
 // any PDF in it is the one just printed.
-QDir PdfFolder() {
-    return QDir(MOLTHERM_PDF_DIR);
-}
+const QString kPdfFolder = MOLTHERM_PDF_DIR;
 
 void EmptyPdfFolder() {
-    for (const QFileInfo& file : PdfFolder().entryInfoList(QDir::Files))
+    for (const QFileInfo& file : QDir(kPdfFolder).entryInfoList(QDir::Files))
         QFile::remove(file.filePath());
-}
-
-// What the print server says of the queue and its last jobs, for a print that never arrived.
-QString PrintServerState() {
-    QString state = Run("lpstat", {"-p", "PDF"}).second + Run("lpstat", {"-W", "all", "-o"}).second;
-    for (const char* log : {"/var/log/cups/error_log", "/var/log/cups/cups-pdf-PDF_log"}) {
-        QFile file(log);
-        if (file.open(QIODevice::ReadOnly))
-            state +=
-                QString("-- %1:\n%2").arg(log, QString::fromLocal8Bit(file.readAll().right(2000)));
-    }
-    return state;
 }
 
 // Checks that the PDF, once cups-pdf has finished writing it, holds the report's lines
@@ -52,15 +38,15 @@ QString PrintServerState() {
 void VerifyPrinted(const std::string& report, int pages) {
     QString text;
     for (qint64 tick = 0, lastSize = -1; tick < 300 && text.isEmpty(); ++tick) {
-        const QFileInfoList pdfs = PdfFolder().entryInfoList({"*.pdf"}, QDir::Files);
+        const QFileInfoList pdfs = QDir(kPdfFolder).entryInfoList({"*.pdf"}, QDir::Files);
         const qint64 size = pdfs.size() == 1 ? pdfs.first().size() : -1;
         if (size > 0 && size == lastSize)
             text = Run("pdftotext", {"-fixed", "6", pdfs.first().filePath(), "-"}).second;
         lastSize = size;
         QTest::qWait(100);
     }
-    if (text.isEmpty()) qWarning().noquote() << PrintServerState();
-    QVERIFY2(!text.isEmpty(), qPrintable("no PDF arrived in " + PdfFolder().path()));
+    if (text.isEmpty()) qWarning().noquote() << Run("lpstat", {"-p", "-W", "all", "-o"}).second;
+    QVERIFY2(!text.isEmpty(), qPrintable("no PDF arrived in " + kPdfFolder));
     QVERIFY(text.count('\f') >= pages);
     const auto lines = [](QString text) {
         return text.remove(QRegularExpression("(?m)[ \\r]+$|\\f")).split('\n', Qt::SkipEmptyParts);
@@ -72,13 +58,19 @@ void VerifyPrinted(const std::string& report, int pages) {
         QCOMPARE(printed[k], QString(indent, ' ') + expected[k]);
 }
 
+// An atom at 298.15 K and at 1000 K: the window in results mode with two tables.
+void ShowTwoTables(Window& w) {
+    w.enter("txtName", -1, "Ar");
+    w.enter("txtMolarMass", -1, "39.948");
+    w.click("cmdCalc");
+    w.enter("txtTemp", -1, "1000");
+    w.click("cmdCalc");
+}
+
 }  // namespace
 
 class PrintTest : public QObject {
     Q_OBJECT
-
-  private:
-    std::unique_ptr<WindowDriver> d;
 
   private slots:
     void initTestCase() {
@@ -87,15 +79,17 @@ class PrintTest : public QObject {
         if (!ok && qEnvironmentVariable("CI") == "true") QFAIL(why.constData());
         if (!ok) QSKIP(why.constData());
     }
-    void init() { QVERIFY((d = std::make_unique<WindowDriver>())->open()); }
-    void cleanup() { d.reset(); }
 
+    // Printing ends results mode, as "New Data" does.
     void printButtonPrintsTheReportWithItsColumnsAligned() {
-        d->showHclReport();
-        const std::string report = d->form().summaryText() + d->form().tableText();
+        Window w;
+        QVERIFY(w.active());
+        ShowTwoTables(w);
+        const std::string report = w.form.summaryText() + w.form.tableText();
         EmptyPdfFolder();
-        d->run("click cmdPrint; txtError !visible");
-        d->verifyMode(false);  // back to data entry, as after "New Data"
+        w.click("cmdPrint");
+        QVERIFY(w.widget("txtError")->isHidden() && w.widget("txtAns")->isHidden());
+        QCOMPARE(w.shown("cmdCalc"), "Calc");
         VerifyPrinted(report, 1);
     }
 
@@ -112,16 +106,26 @@ class PrintTest : public QObject {
         VerifyPrinted("Moltherm Calculation\r\n" + table, 3);  // 151 lines of 10 pt on A4
     }
 
+    // The short message fits the error box; the reason goes to stderr and to its tooltip.
     void missingDefaultPrinterIsReportedAndTheReportStays() {
-        d->showHclReport();
-        const QString shown = d->answer();
+        Window w;
+        QVERIFY(w.active());
+        ShowTwoTables(w);
+        const QString shown = w.shown("txtAns");
         const auto restore = qScopeGuard([] { SetUpPdfPrinter(); });
         const auto [removed, output] = Run("lpadmin", {"-x", "PDF"});
         QVERIFY2(removed, qPrintable(output));
-        d->run("click cmdPrint; txtError visible; txtError = No default printer; txtError focused");
-        d->verifyMode(true);
-        QCOMPARE(d->answer(), shown);
-        QCOMPARE(d->control("txtAns").text, d->form().summaryText() + d->form().tableText());
+        const char* reason = "the print system names no default printer";
+        QTest::ignoreMessage(QtWarningMsg, QByteArray("moltherm: No default printer: ") + reason);
+        w.click("cmdPrint");
+        QVERIFY(!w.widget("txtError")->isHidden() && w.focused("txtError"));
+        QCOMPARE(w.shown("txtError"), "No default printer");
+        QCOMPARE(w.widget("txtError")->toolTip(), reason);
+        QCOMPARE(w.shown("txtAns"), shown);  // still in results mode, the report whole
+        w.enter("txtTemp", -1, "abc");
+        w.click("cmdCalc");  // another message, no tooltip
+        QCOMPARE(w.shown("txtError"), "Invalid Temperature");
+        QVERIFY(w.widget("txtError")->toolTip().isEmpty());
         QVERIFY2(SetUpPdfPrinter().first, "the PDF printer does not come back");
     }
 };
