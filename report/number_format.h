@@ -5,7 +5,8 @@
 namespace moltherm {
 
 // Fixed-width, right-aligned number fields of the report. A text longer than `width` becomes
-// `width` asterisks, so a field never grows; so does a value that is not finite. Rounding is half
+// `width` asterisks, so a field never grows; so does a value that is not finite (FormatPattern,
+// which has no field, takes finite values only). Rounding is half
 // away from zero, applied to the shortest decimal form of the double (the digits that read back
 // as the same value), so 2.675 gives "2.68" as a reader expects. Digits past that form are the
 // double's exact ones: 1e23 is written 99999999999999991611392, 3.2e-322 (a subnormal double)
