@@ -36,9 +36,15 @@ inline CalcInputTexts DiatomicTexts(const std::string& name, const std::string& 
     return t;
 }
 
-inline CalcInputTexts ArgonTexts() { return AtomTexts("Ar", "39.948"); }
-inline CalcInputTexts HclTexts() { return DiatomicTexts("HCl", "36.461", "1", "10.59", "2990.95"); }
-inline CalcInputTexts Cl2Texts() { return DiatomicTexts("Cl2", "70.906", "2", "0.244", "560"); }
+inline CalcInputTexts ArgonTexts() {
+    return AtomTexts("Ar", "39.948");
+}
+inline CalcInputTexts HclTexts() {
+    return DiatomicTexts("HCl", "36.461", "1", "10.59", "2990.95");
+}
+inline CalcInputTexts Cl2Texts() {
+    return DiatomicTexts("Cl2", "70.906", "2", "0.244", "560");
+}
 
 inline CalcInputTexts WaterTexts() {
     CalcInputTexts t = AtomTexts("H2O", "18.015");
