@@ -59,7 +59,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
                      : formatName == "csv" ? OutputFormat::kCsv
                                            : OutputFormat::kText;
     if (*timestampOption) options.timestamp = timestamp;
-    if (options.temperatures.empty()) options.temperatures.push_back(kDefaultTemperature);
+    if (options.temperatures.empty()) options.temperatures.emplace_back(kDefaultTemperature);
     result.options = std::move(options);
     return result;
 }

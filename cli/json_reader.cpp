@@ -41,7 +41,7 @@ JsonSyntaxError SyntaxErrorAt(std::string_view text, std::size_t position,
     // The library's text reads "[json.exception...] parse error at line L, column C: REASON;
     // last read: '...'"; the echo of the input may hold anything, so only the reason is kept.
     std::string reason = what;
-    if (const std::size_t colon = reason.find("]"); colon != std::string::npos)
+    if (const std::size_t colon = reason.find(']'); colon != std::string::npos)
         if (const std::size_t start = reason.find(": ", colon); start != std::string::npos)
             reason.erase(0, start + 2);
     if (const std::size_t echo = reason.find("; last read"); echo != std::string::npos)
