@@ -98,7 +98,7 @@ const std::pair<std::string, std::string> kBrokenMolecules[] = {
     {R"("rotational_constants": [[10.59]])",
      "rotational constant 1: expected a number, got an array"},
     {R"("electronic_levels": "0")", "electronic_levels: expected an array, got a string"},
-    {"\"vibrations\": [{\"wavenumber\": " + std::string(100000, '[') + std::string(100000, ']') +
+    {R"("vibrations": [{"wavenumber": )" + std::string(100000, '[') + std::string(100000, ']') +
          "}]",
      "vibration 1: wavenumber: expected a number, got an array"},
     // Counts and limits.
