@@ -220,7 +220,7 @@ bool frmMoltherm::tabFocus(bool backwards) {
     return true;
 }
 
-bool frmMoltherm::typeText(const ControlId& id, std::string text) {
+bool frmMoltherm::typeText(const ControlId& id, const std::string& text) {
     const Control* c = find(id);
     if (!c || c->kind != ControlKind::TextBox || c->locked || !moveFocus(id)) return false;
     setText(id, text);

@@ -83,7 +83,7 @@ class frmMoltherm {
     // First display of the window: Form_Resize, then the focus to the first control that takes it.
     void show();
     // The user changed a text box's text (ignored when Locked or not taking input).
-    bool typeText(const ControlId& id, std::string text);
+    bool typeText(const ControlId& id, const std::string& text);
     // A character key in a text box; returns KeyAscii after the handlers, 0 when swallowed
     // (also when the box takes no input).
     int keyPress(const ControlId& id, int keyAscii);

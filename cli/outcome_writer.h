@@ -3,6 +3,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "cli/molecule_calc.h"
 #include "engine/constants.h"
@@ -22,7 +23,7 @@ struct OutputStyle {
 // Output is collected and written in large pieces: thousands of molecules go out in few writes.
 class OutcomeWriter {
   public:
-    OutcomeWriter(std::ostream& out, const OutputStyle& style) : out_(out), style_(style) {}
+    OutcomeWriter(std::ostream& out, OutputStyle style) : out_(out), style_(std::move(style)) {}
     virtual ~OutcomeWriter() = default;
     OutcomeWriter(const OutcomeWriter&) = delete;
     OutcomeWriter& operator=(const OutcomeWriter&) = delete;

@@ -4,11 +4,18 @@
 set -euo pipefail
 what=${1:-test}
 
-packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev qt6-base-dev)
+# Qt Charts does not configure without the OpenGL development files.
+packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+          libcli11-dev libeigen3-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev)
+display=(xvfb xauth fonts-dejavu-core fonts-urw-base35)
 case "$what" in
   build) ;;
-  gui) packages+=(xvfb xauth fonts-dejavu-core fonts-urw-base35) ;;
-  test) packages+=(xvfb xauth x11-utils fonts-dejavu-core fonts-urw-base35 cups cups-client printer-driver-cups-pdf poppler-utils) ;;
+  gui) packages+=("${display[@]}") ;;
+  # The window under a real window manager (openbox), driven and inspected from outside
+  # (xdotool, xprop from x11-utils, imagemagick for screenshots); printing to a CUPS PDF queue
+  # read back with poppler-utils; the lint tools.
+  test) packages+=("${display[@]}" x11-utils xdotool openbox imagemagick
+                   cups cups-client printer-driver-cups-pdf poppler-utils clang-tidy clang-format) ;;
   *) echo "usage: $0 [build|gui|test]" >&2; exit 2 ;;
 esac
 

@@ -56,7 +56,7 @@ TEST(StartupTest, EveryControlOpensInItsDesignState) {
         EXPECT_EQ(std::tuple(c.id, c.container, c.tabIndex, Describe(c), c.font.has_value()),
                   std::tuple(ControlId{name, index}, container, tab, state, c.id.name == "txtAns"));
         // A control's kind is told by the prefix of its name, in the order of ControlKind.
-        EXPECT_EQ(std::string("frmlbltxtcmdoptspn").substr(3 * static_cast<int>(c.kind), 3),
+        EXPECT_EQ(std::string("frmlbltxtcmdoptspn").substr(3 * static_cast<size_t>(c.kind), 3),
                   c.id.name.substr(0, 3));
     }
 }
@@ -158,7 +158,8 @@ TEST_F(WindowTest, TheAnswerBoxFollowsTheClientSizeAboveItsMargins) {
 
 TEST_F(WindowTest, DraggingMovesOnlyBySteps50TwipsOrMoreAlongBothAxes) {
     form.mouseMove(0, 0, 500, 500);
-    for (int x = 510; x <= 1500; x += 10) form.mouseMove(1, 0, x, x % 20 ? 550 : 450);
+    for (int x = 510; x <= 1500; x += 10)
+        form.mouseMove(1, 0, static_cast<float>(x), x % 20 ? 550 : 450);
     form.mouseMove(0, 0, 1000, 1000);
     form.mouseMove(1, 0, 1100, 1050);  // 50 down is not enough, nor 50 to the right
     form.mouseMove(1, 0, 1050, 1100);

@@ -51,7 +51,7 @@ inline std::string ScratchFile(const std::string& name, const std::string* conte
             std::filesystem::remove_all(path, ignored);
         }
     } dir;
-    const std::string path = dir.path + "/" + name;
+    std::string path = dir.path + "/" + name;
     if (content != nullptr) std::ofstream(path, std::ios::binary) << *content;
     return path;
 }
