@@ -63,8 +63,8 @@ TEST_F(CalcTest, ResultsModeHidesTheDataAndSizesTheAnswerBox) {
               "Visible txtAns, Visible cmdNewData, Visible cmdPrint, Text txtAns | "
               "lblTemp txtTemp cmdCalc cmdNewData cmdPrint txtAns | closed | closed | open");
     EXPECT_EQ(probe("#txtAns").substr(0, 20), "120 800 9760 5395 'M");
-    EXPECT_FALSE(form.typeText(ControlId{"txtName"}, "other"));
-    EXPECT_FALSE(form.spinUp(ControlId{"spnN"}));
+    EXPECT_FALSE(form.typeText(ControlId{ControlName::txtName}, "other"));
+    EXPECT_FALSE(form.spinUp(ControlId{ControlName::spnN}));
     form.userResized(10120, 8405, 10000, 8000);
     EXPECT_EQ(c("txtAns").height, 8000 - 920);
 }

@@ -49,14 +49,22 @@ class SettableClock final : public Clock {
     std::string timeText() const override { return time; }
 };
 
-inline std::string Name(const ControlId& id) {
-    return id.index < 0 ? id.name : id.name + "(" + std::to_string(id.index) + ")";
-}
-inline ControlId Parse(const std::string& name) {
+inline std::string Name(const ControlId& id) { return IdText(id); }
+struct TextId {
+    std::string name;
+    int index = -1;
+};
+inline TextId Parse(const std::string& name) {
     const std::size_t open = name.find('(');
-    if (open == std::string::npos) return ControlId{name};
-    return ControlId{name.substr(0, open), std::stoi(name.substr(open + 1))};
+    if (open == std::string::npos) return TextId{name};
+    return TextId{name.substr(0, open), std::stoi(name.substr(open + 1))};
 }
+inline ControlId Id(const std::string& name, int index = -1) {
+    const auto n = NameFromText(name);
+    if (!n) throw std::runtime_error("no control " + name);
+    return ControlId{*n, index};
+}
+inline ControlId Id(const TextId& t) { return Id(t.name, t.index); }
 
 // Values written one after the other, a blank between each two: "8715 6720".
 template <typename... Values>
@@ -132,23 +140,23 @@ struct Session {
     }
 
     const Control& c(const std::string& name, int index = -1) const {
-        if (const Control* found = form.find(name, index)) return *found;
-        throw std::runtime_error("missing control " + Name({name, index}));
+        if (const Control* found = form.find(Id(name, index))) return *found;
+        throw std::runtime_error("missing control " + name);
     }
     // Clicks a spinner's arrows ('+' up, '-' down); the text of its box after each click.
     std::string spin(const std::string& spinner, const std::string& arrows, int index = -1) {
         std::string seen;
         for (std::size_t k = 0; k < arrows.size(); ++k) {
-            const ControlId id{spinner, index};
+            const ControlId id = Id(spinner, index);
             EXPECT_TRUE(arrows[k] == '+' ? form.spinUp(id) : form.spinDown(id)) << Name(id);
             seen += (k ? " " : "") + c("txt" + spinner.substr(3), index).text;
         }
         return seen;
     }
     void type(const std::string& name, const std::string& value, int index = -1) {
-        ASSERT_TRUE(form.typeText(ControlId{name, index}, value)) << Name({name, index});
+        ASSERT_TRUE(form.typeText(Id(name, index), value)) << name;
     }
-    void press(const std::string& name) { ASSERT_TRUE(form.click(ControlId{name})) << name; }
+    void press(const std::string& name) { ASSERT_TRUE(form.click(Id(name))) << name; }
     // Runs user actions, one per word, in order: "++spnN" / "-spnDegen(2)" click a spinner's
     // up / down arrow that many times, "!cmdAddState" presses a button, "@optNonlinear" chooses
     // an option, ">>" / "<" press Tab / Shift+Tab, "txtFreq(2)=1595" types a text ("txtName="
@@ -164,7 +172,7 @@ struct Session {
             std::string value = word.substr(eq + 1);
             std::ranges::replace(value, '_', ' ');
             const bool program = eq != std::string::npos && word[eq - 1] == ':';
-            const ControlId id = Parse(word.substr(start, eq - start - program));
+            const TextId id = Parse(word.substr(start, eq - start - program));
             if (verb == "|")
                 observer.events.clear();
             else if (verb == "$")
@@ -174,15 +182,15 @@ struct Session {
             else if (verb == "&")
                 kProcedures.at(id.name)(form, id.index);
             else if (verb == "^")
-                key = form.keyPress(id, std::stoi(value));
+                key = form.keyPress(Id(id), std::stoi(value));
             else if (verb == "@")
-                ASSERT_TRUE(form.chooseOption(id)) << id.name;
+                ASSERT_TRUE(form.chooseOption(Id(id))) << id.name;
             else if (verb.find_first_of("<>") != std::string::npos)
                 for (char tab : verb) ASSERT_TRUE(form.tabFocus(tab == '<'));
             else if (!verb.empty())
                 spin(id.name, verb, id.index);
             else if (program)
-                form.setText(id, value);
+                form.setText(Id(id), value);
             else
                 type(id.name, value, id.index);
         }
@@ -232,8 +240,8 @@ struct Session {
              [&] {
                  std::string names;
                  for (const Control* k : form.controls())
-                     if (k->container.empty() && k->visible)
-                         names += (names.empty() ? "" : " ") + k->id.name;
+                     if (!k->container && k->visible)
+                         names += (names.empty() ? "" : " ") + Name(k->id.name);
                  return names;
              }},
             // The degeneracies of the vibrational rows, "1 2", and "extra" for a row beyond nModes.
@@ -241,12 +249,12 @@ struct Session {
                  std::string list;
                  for (int row = 1; row <= form.nModes(); ++row)
                      list += (row > 1 ? " " : "") + c("txtDegen", row).text;
-                 return list + (form.find("txtFreq", form.nModes() + 1) ? " extra" : "");
+                 return list + (form.find({ControlName::txtFreq, form.nModes() + 1}) ? " extra" : "");
              }}};
         std::istringstream words(names);
         std::string out;
         for (std::string word; words >> word; out += " | ") {
-            const ControlId id = Parse(word.substr(1));
+            const TextId id = Parse(word.substr(1));
             if (own.contains(word))
                 out += own.at(word)();
             else if (word.starts_with("log:"))
@@ -254,10 +262,10 @@ struct Session {
             else if (word[0] == '#')
                 out += Describe(c(id.name, id.index));
             else if (word[0] == '?')
-                out += form.takesInput(id) ? "open" : "closed";
+                out += NameFromText(id.name) && form.takesInput(Id(id)) ? "open" : "closed";
             else if (word[0] == '*')
                 out += std::to_string(std::ranges::count_if(
-                    form.controls(), [&](const Control* k) { return k->id.name == id.name; }));
+                    form.controls(), [&](const Control* k) { return k->id.name == Id(id).name; }));
             else
                 out += c(Parse(word).name, Parse(word).index).text;
         }

@@ -236,8 +236,8 @@ TEST(ElectronicLevelsTest, NewRowsComeLastInTheTabOrderAndNoneInResultsMode) {
     s.act("!cmdReset | >>>");
     EXPECT_EQ(s.probe("log:focus"), "focus txtTemp, focus txtName, focus txtMolarMass");
     s.act("$Ar !cmdCalc");
-    EXPECT_FALSE(s.form.click(ControlId{"cmdAddState"}));
-    EXPECT_FALSE(s.form.spinUp(ControlId{"spnEnergyDegen", 0}));
+    EXPECT_FALSE(s.form.click(ControlId{ControlName::cmdAddState}));
+    EXPECT_FALSE(s.form.spinUp(ControlId{ControlName::spnEnergyDegen, 0}));
     EXPECT_EQ(s.form.lastLevel(), 0);
 }
 
@@ -245,7 +245,7 @@ TEST(ElectronicLevelsTest, TheSpinnerStopsAtTheEndOfItsRange) {
     Session s;
     s.act("txtEnergyDegen(0):=40000");
     for (int k = 0; k < 32767 + 2; ++k)
-        ASSERT_TRUE(s.form.spinDown(ControlId{"spnEnergyDegen", 0}));
+        ASSERT_TRUE(s.form.spinDown(ControlId{ControlName::spnEnergyDegen, 0}));
     // 32768 steps down, then the range ended.
     EXPECT_EQ(s.probe("#spnEnergyDegen(0) txtEnergyDegen(0)"),
               "2160 1080 255 255 '' value 32767 | 7232");

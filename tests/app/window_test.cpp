@@ -53,11 +53,12 @@ TEST(StartupTest, EveryControlOpensInItsDesignState) {
     for (std::size_t k = 0; k < all.size(); ++k) {
         const auto& [name, index, container, tab, state] = kDesign[k];
         const Control& c = *all[k];
-        EXPECT_EQ(std::tuple(c.id, c.container, c.tabIndex, Describe(c), c.font.has_value()),
-                  std::tuple(ControlId{name, index}, container, tab, state, c.id.name == "txtAns"));
+        EXPECT_EQ(std::tuple(c.id, c.container ? IdText(*c.container) : "", c.tabIndex, Describe(c),
+                             c.font.has_value()),
+                  std::tuple(Id(name, index), container, tab, state, c.id.name == ControlName::txtAns));
         // A control's kind is told by the prefix of its name, in the order of ControlKind.
         EXPECT_EQ(std::string("frmlbltxtcmdoptspn").substr(3 * static_cast<int>(c.kind), 3),
-                  c.id.name.substr(0, 3));
+                  Name(c.id).substr(0, 3));
     }
 }
 
@@ -104,11 +105,11 @@ const Scenario kShownWindow[] = {
 TEST(StartupTest, TheShownWindowTakesInputWhereItShould) {
     ExpectScenarios(kShownWindow);
     Session s;
-    EXPECT_FALSE(s.form.spinUp(ControlId{"spnSigma"}) || s.form.accessKey('N') ||
-                 s.form.chooseOption(ControlId{"optNonlinear"}));
-    EXPECT_FALSE(s.form.typeText(ControlId{"txtN"}, "5") ||
-                 s.form.typeText(ControlId{"txtEnergy", 0}, "5") ||
-                 s.form.typeText(ControlId{"txtEnergyDegen", 0}, "5"));
+    EXPECT_FALSE(s.form.spinUp(ControlId{ControlName::spnSigma}) || s.form.accessKey('N') ||
+                 s.form.chooseOption(ControlId{ControlName::optNonlinear}));
+    EXPECT_FALSE(s.form.typeText(ControlId{ControlName::txtN}, "5") ||
+                 s.form.typeText(ControlId{ControlName::txtEnergy, 0}, "5") ||
+                 s.form.typeText(ControlId{ControlName::txtEnergyDegen, 0}, "5"));
     EXPECT_EQ(s.probe("log #spnSigma txtN txtEnergy(0) txtEnergyDegen(0)"),
               " | 1800 360 255 255 '' value -1 | 1 | 0 | 1");
 }
@@ -123,12 +124,12 @@ TEST_F(WindowTest, ShowErrorShowsFocusesThenWritesTheMessageUntilTheFocusLeaves)
     form.ShowError("");
     EXPECT_EQ(probe("#txtError"), "5160 120 2295 285 ''");
     // Labels, frames and the bare window take no focus; the user may type into the box.
-    EXPECT_FALSE(form.moveFocus(ControlId{"lblName"}) ||
-                 form.moveFocus(ControlId{"frmElectronic"}));
+    EXPECT_FALSE(form.moveFocus(ControlId{ControlName::lblName}) ||
+                 form.moveFocus(ControlId{ControlName::frmElectronic}));
     form.mouseMove(1, 0, 200, 200);
     act("txtError=scribble");
     EXPECT_TRUE(c("txtError").visible);
-    EXPECT_TRUE(form.moveFocus(ControlId{"txtName"}));
+    EXPECT_TRUE(form.moveFocus(ControlId{ControlName::txtName}));
     EXPECT_EQ(probe("focus shown"), "txtName | " + kInputMode);
     // Tab, a button's click and a spinner's click move the focus on as well.
     for (const char* leave : {">", "!cmdAddState", "+spnEnergyDegen(0)"}) {
