@@ -28,10 +28,12 @@ class WindowDriver {
     // A control by name, an element of a control array as "txtFreq(3)".
     static app::ControlId Id(const QString& ref) {
         const qsizetype open = ref.indexOf('(');
-        return {ref.left(open).toStdString(), open < 0 ? -1 : ref.mid(open + 1).chopped(1).toInt()};
+        const auto name = app::NameFromText(ref.left(open).toStdString());
+        if (!name) qFatal("no control %s", qPrintable(ref));
+        return {*name, open < 0 ? -1 : ref.mid(open + 1).chopped(1).toInt()};
     }
     QWidget* widget(const QString& ref) { return view_.widgetFor(Id(ref)); }
-    const app::Control& control(const QString& r) { return *form_.find(Id(r).name, Id(r).index); }
+    const app::Control& control(const QString& r) { return *form_.find(Id(r)); }
     // What a text box or button shows.
     QString text(const QString& ref) {
         QWidget* w = widget(ref);

@@ -50,11 +50,11 @@ class WindowTest : public QObject {
         d->verifyMode(false);
         for (const moltherm::app::Control* c : d->form().controls()) {
             QWidget* w = d->view().widgetFor(c->id);
-            QVERIFY2(w, c->id.name.c_str());
+            QVERIFY2(w, moltherm::app::IdText(c->id).c_str());
             QCOMPARE(w->geometry(), QRect(TwipsToPixels(c->left), TwipsToPixels(c->top),
                                           TwipsToPixels(c->width), TwipsToPixels(c->height)));
             QCOMPARE(w->parentWidget(),
-                     c->container.empty() ? d->view().surface() : d->widget(c->container.c_str()));
+                     c->container ? d->view().widgetFor(*c->container) : d->view().surface());
         }
         QCOMPARE(qobject_cast<QGroupBox*>(d->widget("frmVibrational"))->title(), "Vibrational");
     }
