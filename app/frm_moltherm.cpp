@@ -18,12 +18,11 @@ constexpr int kDesignClientTop = 1860;
 
 }  // namespace
 
-frmMoltherm::frmMoltherm(const Clock& clock, Printer& printer, WindowFrame frame)
-    : clock_(clock), printer_(printer), frame_(frame) {
+frmMoltherm::frmMoltherm(const Clock& clock, Printer& printer) : clock_(clock), printer_(printer) {
     for (Control& c : DesignControls()) controls_.add(std::move(c));
-    const int border = frame.width / 2;
+    const int border = frame_.width / 2;
     left_ = kDesignClientLeft - border;
-    top_ = kDesignClientTop - (frame.height - border);
+    top_ = kDesignClientTop - (frame_.height - border);
     Form_Load();
 }
 
@@ -266,15 +265,6 @@ void frmMoltherm::userResized(int outerWidth, int outerHeight, int newScaleWidth
     frame_ = WindowFrame{outerWidth - newScaleWidth, outerHeight - newScaleHeight};
     scaleWidth_ = newScaleWidth;
     scaleHeight_ = newScaleHeight;
-    Form_Resize();
-}
-
-void frmMoltherm::setWindowFrame(WindowFrame frame) {
-    const int outerWidth = width();
-    const int outerHeight = height();
-    frame_ = frame;
-    scaleWidth_ = outerWidth - frame.width;
-    scaleHeight_ = outerHeight - frame.height;
     Form_Resize();
 }
 

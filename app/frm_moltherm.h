@@ -17,7 +17,7 @@
 namespace moltherm::app {
 
 // The window's border and title bar: outer size minus client size, in twips. The view reports
-// the real frame; the default suits tests (client 8595 x 6315 gives an outer 8715 x 6720).
+// the real one with each resize; until then the client 8595 x 6315 gives an outer 8715 x 6720.
 struct WindowFrame {
     int width = 120;
     int height = 405;
@@ -34,7 +34,7 @@ struct WindowFrame {
 class frmMoltherm {
   public:
     // Creates the controls and runs Form_Load. The clock and the printer must outlive the form.
-    frmMoltherm(const Clock& clock, Printer& printer, WindowFrame frame = {});
+    frmMoltherm(const Clock& clock, Printer& printer);
     frmMoltherm(const frmMoltherm&) = delete;
     frmMoltherm& operator=(const frmMoltherm&) = delete;
 
@@ -104,8 +104,6 @@ class frmMoltherm {
     bool tabFocus(bool backwards = false);
     // The user resized the window: new outer and client sizes; runs Form_Resize.
     void userResized(int outerWidth, int outerHeight, int newScaleWidth, int newScaleHeight);
-    // The view learned the real border and title bar: the outer size stays, the client changes.
-    void setWindowFrame(WindowFrame frame);
     // The pointer moved over the window's own surface (Button 0: none held); X, Y client twips.
     void mouseMove(int button, int shift, float x, float y);
     // The user moved the window.
