@@ -198,7 +198,8 @@ class frmMoltherm {
     void raiseOptionClick(ControlName name);
     void raiseButtonClick(ControlName name);
     void switchToResultsMode();
-    int degeneracySum() const;
+    // The sum of the vibrational degeneracies; nothing when a box holds no number.
+    std::optional<int> degeneracySum() const;
     std::vector<std::string> texts(ControlName array, int first, int last) const;
 
     const Clock& clock_;

@@ -17,11 +17,11 @@ constexpr int kFrameBelowLastRow = 450;
 
 }  // namespace
 
-int frmMoltherm::degeneracySum() const {
+std::optional<int> frmMoltherm::degeneracySum() const {
     int sum = 0;
     for (int row = 1; row <= nModes_; ++row) {
         const auto degen = BoxNumber(control({txtDegen, row}).text);
-        if (!degen) return -1;
+        if (!degen) return std::nullopt;
         sum += static_cast<int>(std::nearbyint(*degen));
     }
     return sum;
@@ -38,12 +38,9 @@ void frmMoltherm::RebuildVibrationRows() {
         if (!n || *n == 1) return;  // an atom keeps whatever rows it had
         // Row 1 changes here only in the first pass, before any sum is carried.
         if (*n == 2) setText({txtDegen, 1}, "1");
-        if (!carriedSum) {
-            const int sum = degeneracySum();
-            if (sum < 0) return;  // a box that holds no number: leave the rows alone
-            carriedSum = sum;
-        }
-        i_ = nModes_ + 1;  // where the summing loop leaves the shared counter
+        if (!carriedSum) carriedSum = degeneracySum();
+        if (!carriedSum) return;  // a box that holds no number: leave the rows alone
+        i_ = nModes_ + 1;         // where the summing loop leaves the shared counter
         const auto modes = RoundToInt16(3 * *n - 5);
         if (!modes) return;
         const int target = *modes - (control(optNonlinear).selected ? 1 : 0);
@@ -76,8 +73,8 @@ void frmMoltherm::IncreaseDegen(int index) {
     const auto degen = BoxNumber(control({txtDegen, index}).text);
     if (!degen) return;
     // The modes of one molecule are counted in 16 bits.
-    const int sum = degeneracySum();
-    if (sum < 0 || sum + 1 > kMaxDegeneracySum) return;
+    const auto sum = degeneracySum();
+    if (!sum || *sum + 1 > kMaxDegeneracySum) return;
     setText({txtDegen, index}, NumberText(*degen + 1));
     RebuildVibrationRows();
 }
