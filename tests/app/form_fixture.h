@@ -56,12 +56,29 @@ std::string Join(const Values&... values) {
     return s.str().substr(0, s.str().size() - 3);
 }
 
-// Records what the view is told, one entry per notification ("Top txtFreq(2)", "focus txtName"),
-// and the window's Height after each set of it ("window Height 6720").
-class RecordingObserver final : public FormObserver {
-  public:
-    explicit RecordingObserver(const frmMoltherm& form) : form_(form) {}
-    std::vector<std::string> events;
+// A window of design size, shown, with a settable clock and a fake printer. It records what the
+// view is told, one entry per notification ("Top txtFreq(2)", "focus txtName", "window Height
+// 6720" with the height after the set), and the readings a case notes.
+struct Session final : FormObserver {
+    // The program's own writes opened up, to put a box into a state the user cannot.
+    struct Form : frmMoltherm {
+        using frmMoltherm::frmMoltherm;
+        using frmMoltherm::setText;
+    };
+    SettableClock clock;
+    FakePrinter printer;
+    Form form{clock, printer};
+    std::vector<std::string> events, noted;
+
+    Session() {
+        form.show();
+        form.addObserver(this);
+    }
+    Session(const Session&) = delete;
+    const Control& c(const ControlId& id) const {
+        if (const Control* found = form.find(id)) return *found;
+        throw std::runtime_error("no control " + IdText(id));
+    }
 
     void controlCreated(const Control& c) override { events.push_back("create " + IdText(c.id)); }
     void controlDestroyed(const ControlId& id) override {
@@ -77,81 +94,30 @@ class RecordingObserver final : public FormObserver {
     }
     void windowPropertySet(WindowProperty p) override {
         events.push_back(p == WindowProperty::Height
-                             ? "window Height " + std::to_string(form_.height())
+                             ? "window Height " + std::to_string(form.height())
                              : "window Position");
     }
-
-  private:
-    const frmMoltherm& form_;
 };
 
-// The form with the program's own writes opened up, to put a box into a state the user cannot.
-class TestForm : public frmMoltherm {
-  public:
-    using frmMoltherm::frmMoltherm;
-    using frmMoltherm::setText;
-};
-
-// A window of design size, shown, with a settable clock and a fake printer, and the readings a
-// case has noted so far.
-struct Session {
-    SettableClock clock;
-    FakePrinter printer;
-    TestForm form{clock, printer};
-    RecordingObserver observer{form};
-    std::vector<std::string> noted;
-
-    Session() {
-        form.show();
-        form.addObserver(&observer);
-    }
-    const Control& c(const ControlId& id) const {
-        const Control* found = form.find(id);
-        if (!found) throw std::runtime_error("no control " + IdText(id));
-        return *found;
-    }
-    // The notifications that contain `part`, in order, joined by ", ".
-    std::string log(const std::string& part = "") const {
-        std::string joined;
-        for (const std::string& e : observer.events)
-            if (e.find(part) != std::string::npos) joined += (joined.empty() ? "" : ", ") + e;
-        return joined;
-    }
-    std::string transcript() const {
-        std::string joined;
-        for (const std::string& n : noted) joined += (joined.empty() ? "" : " | ") + n;
-        return joined;
-    }
-};
-
-// One step of a case: an action of the user or of the program, or a reading noted in the
-// session's transcript. Actions through the entry points expect the input to be taken.
+// One step of a case: an action of the user or of the program, or a reading it notes.
 using Step = std::function<void(Session&)>;
 
-inline Step Do(std::function<void(Session&)> action) {
-    return action;
-}
 inline Step Note(std::function<std::string(Session&)> reading) {
     return [reading](Session& s) { s.noted.push_back(reading(s)); };
 }
 
-// ---- Actions
-inline Step Up(ControlId spinner, int clicks = 1) {
+// ---- Actions of the user, which the window must take.
+inline Step Up(ControlId spinner, int clicks = 1, bool up = true) {
     return [=](Session& s) {
-        for (int k = 0; k < clicks; ++k) EXPECT_TRUE(s.form.spinUp(spinner)) << IdText(spinner);
+        for (int k = 0; k < clicks; ++k)
+            EXPECT_TRUE(up ? s.form.spinUp(spinner) : s.form.spinDown(spinner)) << IdText(spinner);
     };
 }
 inline Step Down(ControlId spinner, int clicks = 1) {
-    return [=](Session& s) {
-        for (int k = 0; k < clicks; ++k) EXPECT_TRUE(s.form.spinDown(spinner)) << IdText(spinner);
-    };
+    return Up(spinner, clicks, false);
 }
 inline Step Type(ControlId box, std::string text) {
     return [=](Session& s) { EXPECT_TRUE(s.form.typeText(box, text)) << IdText(box); };
-}
-// Writes a box as only the program can, past its lock.
-inline Step Write(ControlId box, std::string text) {
-    return [=](Session& s) { s.form.setText(box, text); };
 }
 inline Step Press(ControlName button) {
     return [=](Session& s) { EXPECT_TRUE(s.form.click(button)) << IdText(button); };
@@ -161,21 +127,18 @@ inline Step Choose(ControlName option) {
 }
 inline Step Tab(int presses = 1) {
     return [=](Session& s) {
-        for (int k = 0; k < presses; ++k) s.form.tabFocus();
+        for (int k = 0; k < presses; ++k) EXPECT_TRUE(s.form.tabFocus());
     };
-}
-inline Step Forget() {
-    return [](Session& s) { s.observer.events.clear(); };
 }
 // A worked example entered as the user enters it: typed, stepped and chosen. Its vibrational
 // rows have degeneracy 1, and the ground level is its only level.
 inline Step Enter(CalcInputTexts (*example)()) {
     return [=](Session& s) {
         const CalcInputTexts t = example();
-        for (const auto& [box, text] :
-             {std::pair{txtName, t.name}, {txtTemp, t.temperature}, {txtMolarMass, t.molarMass}})
-            Type(box, text)(s);
-        Up(spnN, std::stoi(t.atomCount) - 1)(s);
+        for (const Step& step :
+             {Type(txtName, t.name), Type(txtTemp, t.temperature), Type(txtMolarMass, t.molarMass),
+              Up(spnN, std::stoi(t.atomCount) - 1)})
+            step(s);
         if (t.nonlinear) Choose(optNonlinear)(s);
         Up(spnSigma, std::stoi(t.sigma) - 1)(s);
         for (int k = 1; k <= 3; ++k)
@@ -185,9 +148,23 @@ inline Step Enter(CalcInputTexts (*example)()) {
     };
 }
 
-// ---- Readings
+// ---- Actions of the program.
+inline Step Write(ControlId box, std::string text) {
+    return [=](Session& s) { s.form.setText(box, text); };
+}
+// The notifications so far are forgotten.
+inline Step Forget() {
+    return [](Session& s) { s.events.clear(); };
+}
+
+// ---- Readings.
+// One property of a control: Read(spnN, &Control::value) is "-1".
+template <typename T>
+Step Read(ControlId id, T Control::*property) {
+    return Note([=](Session& s) { return Join(s.c(id).*property); });
+}
 inline Step Text(ControlId id) {
-    return Note([=](Session& s) { return s.c(id).text; });
+    return Read(id, &Control::text);
 }
 // A control's place, text and state in one line, "1560 960 375 285 '1' locked": the words after
 // the text name only what differs from a visible, enabled, editable, unselected control.
@@ -202,8 +179,17 @@ inline Step Describe(ControlId id) {
         return line.str();
     });
 }
-inline Step Log(std::string part = "") {
-    return Note([=](Session& s) { return s.log(part); });
+// Every notification, joined by ", "; or those that begin with `kind`, without it, joined by
+// blanks: Log("focus ") is "txtName txtMolarMass".
+inline Step Log(std::string kind = "") {
+    return Note([=](Session& s) {
+        std::string joined;
+        for (const std::string& e : s.events) {
+            if (!kind.empty() && !e.starts_with(kind)) continue;
+            joined += (joined.empty() ? "" : kind.empty() ? ", " : " ") + e.substr(kind.size());
+        }
+        return joined;
+    });
 }
 // Whether a control takes input: "open" or "closed".
 inline Step Open(ControlId id) {
@@ -235,8 +221,8 @@ inline Step Shown() {
 inline const std::string kInputMode =
     "lblTemp txtTemp cmdCalc frmMolType frmRotational frmVibrational frmElectronic";
 
-// One case of a table: what it shows, in plain words; its steps from a fresh window; and the
-// readings they must note.
+// One case of a table: what it shows, in plain words (its test name and its printed parameter);
+// its steps from a fresh window; and the readings they must note, joined by " | ".
 struct Case {
     const char* what;
     std::vector<Step> steps;
@@ -245,10 +231,7 @@ struct Case {
 inline void PrintTo(const Case& c, std::ostream* os) {
     *os << c.what;
 }
-
-// A case's words as its test name: "a_diatomic_keeps_one_row".
-template <typename Row>
-std::string CaseName(const ::testing::TestParamInfo<Row>& info) {
+inline std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
     std::string name;
     for (const char* p = info.param.what; *p; ++p)
         name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
