@@ -29,7 +29,11 @@ std::optional<ControlName> NameFromText(std::string_view text) {
 
 std::string IdText(const ControlId& id) {
     std::string text(NameText(id.name));
-    if (id.index >= 0) text += "(" + std::to_string(id.index) + ")";
+    if (id.index < 0) return text;
+    // Appended piece by piece: GCC 12 at -O3 misreads "(" + ... + ")" as an overlapping copy.
+    text += '(';
+    text += std::to_string(id.index);
+    text += ')';
     return text;
 }
 

@@ -28,7 +28,9 @@ class FakePrinter final : public Printer {
     std::optional<std::string> printFailure, endFailure;
 
     std::string fontName() const override { return font; }
-    void setFontName(const std::string& name) override { log += "font " + (font = name) + ", "; }
+    void setFontName(const std::string& name) override {
+        ((log += "font ") += font = name) += ", ";
+    }
     std::optional<std::string> print(const std::string& text) override {
         log += "print, ";
         if (!printFailure) printed += text;
@@ -48,7 +50,8 @@ class SettableClock final : public Clock {
     std::string timeText() const override { return time; }
 };
 
-// Values joined by " | ": Join(1, "a") is "1 | a".
+// Values joined by " | ": Join(1, "a") is "1 | a". (Texts are built by appending to a string
+// throughout: GCC 12 at -O3 misreads "literal" + string as an overlapping copy.)
 template <typename... Values>
 std::string Join(const Values&... values) {
     std::ostringstream s;
@@ -77,25 +80,25 @@ struct Session final : FormObserver {
     Session(const Session&) = delete;
     const Control& c(const ControlId& id) const {
         if (const Control* found = form.find(id)) return *found;
-        throw std::runtime_error("no control " + IdText(id));
+        throw std::runtime_error(IdText(id) += " is no control");
     }
 
-    void controlCreated(const Control& c) override { events.push_back("create " + IdText(c.id)); }
-    void controlDestroyed(const ControlId& id) override {
-        events.push_back("destroy " + IdText(id));
+    void record(const char* kind, const std::string& what) {
+        events.emplace_back(kind);
+        events.back() += ' ';
+        events.back() += what;
     }
+    void controlCreated(const Control& c) override { record("create", IdText(c.id)); }
+    void controlDestroyed(const ControlId& id) override { record("destroy", IdText(id)); }
     void propertyChanged(const Control& c, ControlProperty p) override {
         static const char* const kNames[] = {"Left",    "Top",     "Width",  "Height", "Text",
                                              "Visible", "Enabled", "Locked", "Value",  "Selected"};
-        events.push_back(kNames[static_cast<int>(p)] + (" " + IdText(c.id)));
+        record(kNames[static_cast<int>(p)], IdText(c.id));
     }
-    void focusMoved(const Control* c) override {
-        events.push_back("focus " + (c ? IdText(c->id) : "none"));
-    }
+    void focusMoved(const Control* c) override { record("focus", c ? IdText(c->id) : "none"); }
     void windowPropertySet(WindowProperty p) override {
-        events.push_back(p == WindowProperty::Height
-                             ? "window Height " + std::to_string(form.height())
-                             : "window Position");
+        if (p == WindowProperty::Height) record("window Height", std::to_string(form.height()));
+        if (p == WindowProperty::Position) record("window", "Position");
     }
 };
 
@@ -186,7 +189,8 @@ inline Step Log(std::string kind = "") {
         std::string joined;
         for (const std::string& e : s.events) {
             if (!kind.empty() && !e.starts_with(kind)) continue;
-            joined += (joined.empty() ? "" : kind.empty() ? ", " : " ") + e.substr(kind.size());
+            if (!joined.empty()) joined += kind.empty() ? ", " : " ";
+            joined += e.substr(kind.size());
         }
         return joined;
     });
@@ -203,7 +207,7 @@ inline Step Rows() {
     return Note([](Session& s) {
         std::string list;
         for (int row = 1; row <= s.form.nModes(); ++row)
-            list += (row > 1 ? " " : "") + s.c({txtDegen, row}).text;
+            (list += row > 1 ? " " : "") += s.c({txtDegen, row}).text;
         return list;
     });
 }
@@ -212,7 +216,7 @@ inline Step Shown() {
     return Note([](Session& s) {
         std::string names;
         for (const Control* k : s.form.controls())
-            if (!k->container && k->visible) names += (names.empty() ? "" : " ") + IdText(k->id);
+            if (!k->container && k->visible) (names += names.empty() ? "" : " ") += IdText(k->id);
         return names;
     });
 }

@@ -7,7 +7,7 @@ TEST_P(Scenario, NotesWhatItShould) {
     Session s;
     for (const Step& step : GetParam().steps) step(s);
     std::string noted;
-    for (std::size_t k = 0; k < s.noted.size(); ++k) noted += (k ? " | " : "") + s.noted[k];
+    for (std::size_t k = 0; k < s.noted.size(); ++k) (noted += k ? " | " : "") += s.noted[k];
     EXPECT_EQ(noted, GetParam().expected);
 }
 
