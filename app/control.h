@@ -13,8 +13,7 @@ enum class ControlKind { Frame, Label, TextBox, CommandButton, OptionButton, Spi
 
 // A control by name and, for an element of a control array, its 16-bit index.
 struct ControlId {
-    // A name alone stands for the control of that name, so handlers can write setVisible(txtAns,
-    // ..).
+    // A name alone stands for the control of that name: setVisible(txtAns, true).
     constexpr ControlId(ControlName controlName, int elementIndex = -1)
         : name(controlName), index(elementIndex) {}
     ControlName name;
