@@ -1,8 +1,11 @@
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "app/control_name.h"
 
 namespace moltherm::app {
 
@@ -10,10 +13,16 @@ enum class ControlKind { Frame, Label, TextBox, CommandButton, OptionButton, Spi
 
 // A control by name and, for an element of a control array, its 16-bit index.
 struct ControlId {
-    std::string name;
-    int index = -1;  // -1: not an array element
-    bool operator==(const ControlId&) const = default;
+    // A name alone stands for the control of that name: setVisible(txtAns, true).
+    constexpr ControlId(ControlName controlName, int elementIndex = -1)
+        : name(controlName), index(elementIndex) {}
+    ControlName name;
+    int index;  // -1: not an array element
+    auto operator<=>(const ControlId&) const = default;
 };
+
+// "txtName", or "txtFreq(2)" for an element of a control array.
+std::string IdText(const ControlId& id);
 
 struct Font {
     std::string name;
@@ -55,24 +64,24 @@ inline constexpr int kSpinnerMax = 32767;
 struct Control {
     ControlId id;
     ControlKind kind = ControlKind::Label;
-    std::string container;  // name of the frame, "" for the window
+    std::optional<ControlName> container;  // the frame; nullopt for the window itself
     std::int32_t left = 0;
     std::int32_t top = 0;
     std::int32_t width = 0;
     std::int32_t height = 0;
     std::string text;  // caption of frames, labels, buttons; text of text boxes
     bool visible = true;
-    bool enabled = true;       // its own setting; see frmMoltherm::takesInput for the effective one
-    bool locked = false;       // text boxes: shown, focusable, but not editable by the user
-    int value = -1;            // spinners: kSpinnerMin..kSpinnerMax
-    bool selected = false;     // option buttons
-    int tabIndex = 0;          // order only; frames and labels never take the focus
-    std::optional<Font> font;  // nullopt: the window's default font
+    bool enabled = true;    // its own setting; see frmMoltherm::takesInput for the effective one
+    bool locked = false;    // text boxes: shown, focusable, but not editable by the user
+    int value = -1;         // spinners: kSpinnerMin..kSpinnerMax
+    bool selected = false;  // option buttons
+    int tabIndex = 0;       // order only; frames and labels never take the focus
+    std::optional<Font> font{};  // nullopt: the window's default font
     bool multiLine = false;
     bool verticalScrollBar = false;
     TextAlignment alignment = TextAlignment::Left;
-    std::optional<Color> backColor;  // nullopt: the platform's default
-    std::optional<Color> foreColor;
+    std::optional<Color> backColor{};  // nullopt: the platform's default
+    std::optional<Color> foreColor{};
 
     // Frames and labels never take the focus.
     bool focusable() const { return kind != ControlKind::Frame && kind != ControlKind::Label; }

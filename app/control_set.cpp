@@ -7,32 +7,31 @@ namespace moltherm::app {
 Control& ControlSet::add(Control control) {
     controls_.push_back(std::move(control));
     auto it = std::prev(controls_.end());
-    byId_[Key{it->id.name, it->id.index}] = it;
+    byId_[it->id] = it;
     byTab_[it->tabIndex] = &*it;
     return *it;
 }
 
-void ControlSet::remove(std::string_view name, int index) {
-    auto found = byId_.find(Key{std::string(name), index});
+void ControlSet::remove(const ControlId& id) {
+    auto found = byId_.find(id);
     if (found == byId_.end()) return;
     byTab_.erase(found->second->tabIndex);
     controls_.erase(found->second);
     byId_.erase(found);
 }
 
-Control* ControlSet::find(std::string_view name, int index) {
-    auto found = byId_.find(Key{std::string(name), index});
+Control* ControlSet::find(const ControlId& id) {
+    auto found = byId_.find(id);
     return found == byId_.end() ? nullptr : &*found->second;
 }
 
-const Control* ControlSet::find(std::string_view name, int index) const {
-    auto found = byId_.find(Key{std::string(name), index});
-    return found == byId_.end() ? nullptr : &*found->second;
+const Control* ControlSet::find(const ControlId& id) const {
+    return const_cast<ControlSet*>(this)->find(id);
 }
 
-const Control* ControlSet::lowestElement(std::string_view name) const {
-    auto found = byId_.lower_bound(Key{std::string(name), std::numeric_limits<int>::min()});
-    return found == byId_.end() || found->first.first != name ? nullptr : &*found->second;
+const Control* ControlSet::lowestElement(ControlName name) const {
+    auto found = byId_.lower_bound(ControlId{name, std::numeric_limits<int>::min()});
+    return found == byId_.end() || found->first.name != name ? nullptr : &*found->second;
 }
 
 std::vector<const Control*> ControlSet::all() const {

@@ -1,10 +1,8 @@
 #pragma once
 
+#include <iterator>
 #include <list>
 #include <map>
-#include <string>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 #include "app/control.h"
@@ -16,12 +14,12 @@ namespace moltherm::app {
 class ControlSet {
   public:
     Control& add(Control control);  // appended in creation order
-    void remove(std::string_view name, int index);
+    void remove(const ControlId& id);
 
-    Control* find(std::string_view name, int index);
+    Control* find(const ControlId& id);
+    const Control* find(const ControlId& id) const;
     // The lowest-index element of a control array: the one created with the window.
-    const Control* lowestElement(std::string_view name) const;
-    const Control* find(std::string_view name, int index) const;
+    const Control* lowestElement(ControlName name) const;
 
     std::vector<const Control*> all() const;
     std::vector<const Control*> inTabOrder() const;
@@ -33,9 +31,8 @@ class ControlSet {
     const Control* nextInTabOrder(int tabIndex, bool backwards, Accept accept) const;
 
   private:
-    using Key = std::pair<std::string, int>;
     std::list<Control> controls_;
-    std::map<Key, std::list<Control>::iterator> byId_;
+    std::map<ControlId, std::list<Control>::iterator> byId_;
     std::map<int, const Control*> byTab_;
 };
 

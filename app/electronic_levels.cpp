@@ -9,6 +9,8 @@
 namespace moltherm::app {
 namespace {
 
+using enum ControlName;
+
 constexpr int kRowPitch = 350;
 constexpr int kFrameHeightOneLevel = 1575;
 // Title bar, borders and a margin below the lower frame.
@@ -21,73 +23,50 @@ void frmMoltherm::cmdAddState_Click() {
     const int n = lastLevel_ + 1;
     lastLevel_ = static_cast<std::int16_t>(n);
 
-    loadElement("txtEnergy", n);
-    const ControlId energy{"txtEnergy", n};
-    setText(energy, "0");
-    setLocked(energy, false);
-    setVisible(energy, true);
-    setTop(energy, control("txtEnergy", n - 1).top + kRowPitch);
-
-    loadElement("txtEnergyDegen", n);
-    const ControlId degen{"txtEnergyDegen", n};
-    setVisible(degen, true);
-    setTop(degen, control("txtEnergyDegen", n - 1).top + kRowPitch);
-
-    loadElement("spnEnergyDegen", n);
-    const ControlId spinner{"spnEnergyDegen", n};
-    setVisible(spinner, true);
-    setTop(spinner, control("spnEnergyDegen", n - 1).top + kRowPitch);
-
-    const ControlId frame{"frmElectronic"};
-    setHeight(frame, control("frmElectronic").height + kRowPitch);
+    // The new degeneracy box and spinner keep what row 0's hold at this moment.
+    appendRow(
+        {{.array = txtEnergy, .text = "0", .unlocked = true}, {txtEnergyDegen}, {spnEnergyDegen}},
+        n, kRowPitch);
+    setHeight(frmElectronic, control(frmElectronic).height + kRowPitch);
     LayoutFrames();
 }
 
 void frmMoltherm::cmdReset_Click() {
     const int m = lastLevel_;
-    for (i_ = 1; i_ <= m; ++i_) {
-        unloadElement("txtEnergy", i_);
-        unloadElement("txtEnergyDegen", i_);
-        unloadElement("spnEnergyDegen", i_);
-    }
-    setHeight(ControlId{"frmElectronic"}, kFrameHeightOneLevel);
+    for (i_ = 1; i_ <= m; ++i_)
+        for (ControlName array : {txtEnergy, txtEnergyDegen, spnEnergyDegen})
+            unloadElement({array, i_});
+    setHeight(frmElectronic, kFrameHeightOneLevel);
     LayoutFrames();
-    setText(ControlId{"txtEnergy", 0}, "0");
-    setText(ControlId{"txtEnergyDegen", 0}, "1");
+    setText({txtEnergy, 0}, "0");
+    setText({txtEnergyDegen, 0}, "1");
     lastLevel_ = 0;
 }
 
 void frmMoltherm::spnEnergyDegen_Change(int Index) {
-    switch (SpinnerStep(control("txtEnergyDegen", Index).text,
-                        control("spnEnergyDegen", Index).value)) {
-        case StepDirection::Down:
-            DecreaseEnergyDegen(Index);
-            break;
-        case StepDirection::Up:
-            IncreaseEnergyDegen(Index);
-            break;
-        case StepDirection::None:
-            break;
-    }
+    ApplySpinnerStep(
+        control({txtEnergyDegen, Index}).text, control({spnEnergyDegen, Index}).value,
+        [this, Index] { DecreaseEnergyDegen(Index); },
+        [this, Index] { IncreaseEnergyDegen(Index); });
 }
 
 void frmMoltherm::DecreaseEnergyDegen(int Index) {
-    const auto degen = BoxNumber(control("txtEnergyDegen", Index).text);
+    const auto degen = BoxNumber(control({txtEnergyDegen, Index}).text);
     if (!degen || *degen <= 1) return;
-    setText(ControlId{"txtEnergyDegen", Index}, NumberText(*degen - 1));
+    setText({txtEnergyDegen, Index}, NumberText(*degen - 1));
 }
 
 void frmMoltherm::IncreaseEnergyDegen(int Index) {
-    const auto degen = BoxNumber(control("txtEnergyDegen", Index).text);
+    const auto degen = BoxNumber(control({txtEnergyDegen, Index}).text);
     if (!degen) return;
-    setText(ControlId{"txtEnergyDegen", Index}, NumberText(*degen + 1));
+    setText({txtEnergyDegen, Index}, NumberText(*degen + 1));
 }
 
 // The window is as tall as at start-up, or taller when a frame needs it, but never past the
 // 16-bit limit: rows below the window's bottom stay, and the view scrolls to them.
 void frmMoltherm::LayoutFrames() {
     int h = startHeight_;
-    for (const char* name : {"frmVibrational", "frmElectronic"}) {
+    for (ControlName name : {frmVibrational, frmElectronic}) {
         const Control& frame = control(name);
         const float bottom =
             static_cast<float>(frame.top) + static_cast<float>(frame.height) + kWindowBelowFrames;

@@ -9,6 +9,8 @@
 namespace moltherm::app {
 namespace {
 
+using enum ControlName;
+
 // The design places the client area at (2820, 1860) on the screen; the outer window starts a
 // border to the left and a title bar plus border above it.
 constexpr int kDesignClientLeft = 2820;
@@ -16,12 +18,11 @@ constexpr int kDesignClientTop = 1860;
 
 }  // namespace
 
-frmMoltherm::frmMoltherm(const Clock& clock, Printer& printer, WindowFrame frame)
-    : clock_(clock), printer_(printer), frame_(frame) {
+frmMoltherm::frmMoltherm(const Clock& clock, Printer& printer) : clock_(clock), printer_(printer) {
     for (Control& c : DesignControls()) controls_.add(std::move(c));
-    const int border = frame.width / 2;
+    const int border = frame_.width / 2;
     left_ = kDesignClientLeft - border;
-    top_ = kDesignClientTop - (frame.height - border);
+    top_ = kDesignClientTop - (frame_.height - border);
     Form_Load();
 }
 
@@ -33,32 +34,26 @@ void frmMoltherm::removeObserver(FormObserver* observer) {
     std::erase(observers_, observer);
 }
 
-const Control* frmMoltherm::find(std::string_view name, int index) const {
-    return controls_.find(name, index);
-}
-
-Control& frmMoltherm::control(std::string_view name, int index) {
-    Control* c = controls_.find(name, index);
-    if (!c)
-        throw std::logic_error("no control " + std::string(name) + "(" + std::to_string(index) +
-                               ")");
+Control& frmMoltherm::control(const ControlId& id) {
+    Control* c = controls_.find(id);
+    if (!c) throw std::logic_error("no control " + IdText(id));
     return *c;
 }
 
-const Control& frmMoltherm::control(std::string_view name, int index) const {
-    return const_cast<frmMoltherm*>(this)->control(name, index);
+const Control& frmMoltherm::control(const ControlId& id) const {
+    return const_cast<frmMoltherm*>(this)->control(id);
 }
 
 bool frmMoltherm::takesInput(const ControlId& id) const {
     const Control* c = find(id);
     if (!c || !c->visible || !c->enabled) return false;
-    if (c->container.empty()) return true;
-    const Control* frame = find(c->container, -1);
-    return frame && frame->visible && frame->enabled;
+    if (!c->container) return true;
+    const Control& frame = control(*c->container);
+    return frame.visible && frame.enabled;
 }
 
 const Control* frmMoltherm::focus() const {
-    return hasFocus_ ? find(focus_) : nullptr;
+    return focus_ ? find(*focus_) : nullptr;
 }
 
 // ---- Property writes, each reported once it has happened
@@ -67,91 +62,75 @@ void frmMoltherm::changed(Control& c, ControlProperty property) {
     for (FormObserver* o : observers_) o->propertyChanged(c, property);
 }
 
+template <typename T>
+void frmMoltherm::write(const ControlId& id, T Control::*field, const T& value,
+                        ControlProperty property) {
+    Control& c = control(id);
+    if (c.*field == value) return;
+    c.*field = value;
+    changed(c, property);
+    if (property == ControlProperty::Visible || property == ControlProperty::Enabled)
+        keepFocusValid();
+}
+
 void frmMoltherm::setText(const ControlId& id, const std::string& text) {
-    Control& c = control(id.name, id.index);
-    if (c.text == text) return;
-    c.text = text;
-    changed(c, ControlProperty::Text);
+    write(id, &Control::text, text, ControlProperty::Text);
 }
-
 void frmMoltherm::setVisible(const ControlId& id, bool visible) {
-    Control& c = control(id.name, id.index);
-    if (c.visible == visible) return;
-    c.visible = visible;
-    changed(c, ControlProperty::Visible);
-    keepFocusValid();
+    write(id, &Control::visible, visible, ControlProperty::Visible);
 }
-
 void frmMoltherm::setEnabled(const ControlId& id, bool enabled) {
-    Control& c = control(id.name, id.index);
-    if (c.enabled == enabled) return;
-    c.enabled = enabled;
-    changed(c, ControlProperty::Enabled);
-    keepFocusValid();
+    write(id, &Control::enabled, enabled, ControlProperty::Enabled);
 }
-
 void frmMoltherm::setLocked(const ControlId& id, bool locked) {
-    Control& c = control(id.name, id.index);
-    if (c.locked == locked) return;
-    c.locked = locked;
-    changed(c, ControlProperty::Locked);
+    write(id, &Control::locked, locked, ControlProperty::Locked);
 }
-
-void frmMoltherm::setLeft(const ControlId& id, std::int32_t left) {
-    Control& c = control(id.name, id.index);
-    if (c.left == left) return;
-    c.left = left;
-    changed(c, ControlProperty::Left);
-}
-
 void frmMoltherm::setTop(const ControlId& id, std::int32_t top) {
-    Control& c = control(id.name, id.index);
-    if (c.top == top) return;
-    c.top = top;
-    changed(c, ControlProperty::Top);
+    write(id, &Control::top, top, ControlProperty::Top);
 }
-
 void frmMoltherm::setWidth(const ControlId& id, std::int32_t width) {
-    Control& c = control(id.name, id.index);
-    if (c.width == width) return;
-    c.width = width;
-    changed(c, ControlProperty::Width);
+    write(id, &Control::width, width, ControlProperty::Width);
 }
-
 void frmMoltherm::setHeight(const ControlId& id, std::int32_t height) {
-    Control& c = control(id.name, id.index);
-    if (c.height == height) return;
-    c.height = height;
-    changed(c, ControlProperty::Height);
+    write(id, &Control::height, height, ControlProperty::Height);
 }
 
 // ---- Control arrays
 
-Control& frmMoltherm::loadElement(std::string_view name, int index) {
-    const Control* lowest = controls_.lowestElement(name);
-    if (!lowest) throw std::logic_error("no control array " + std::string(name));
-    if (find(name, index)) throw std::logic_error("element already loaded: " + std::string(name));
+void frmMoltherm::loadElement(const ControlId& id) {
+    const Control* lowest = controls_.lowestElement(id.name);
+    if (!lowest || lowest->id.index < 0 || find(id))
+        throw std::logic_error("cannot load " + IdText(id));
     Control copy = *lowest;
-    copy.id.index = index;
+    copy.id = id;
     copy.visible = false;
     copy.tabIndex = controls_.nextTabIndex();
-    Control& added = controls_.add(std::move(copy));
+    const Control& added = controls_.add(std::move(copy));
     for (FormObserver* o : observers_) o->controlCreated(added);
-    return added;
 }
 
-void frmMoltherm::unloadElement(std::string_view name, int index) {
-    const Control* lowest = controls_.lowestElement(name);
-    if (!lowest || lowest->id.index == index || !find(name, index))
-        throw std::logic_error("cannot unload " + std::string(name));
-    controls_.remove(name, index);
-    const ControlId id{std::string(name), index};
+void frmMoltherm::unloadElement(const ControlId& id) {
+    const Control* lowest = controls_.lowestElement(id.name);
+    if (!lowest || lowest->id == id || !find(id))
+        throw std::logic_error("cannot unload " + IdText(id));
+    controls_.remove(id);
     for (FormObserver* o : observers_) o->controlDestroyed(id);
     keepFocusValid();
 }
 
-void frmMoltherm::selectOption(std::string_view name) {
-    for (const char* member : {"optLinear", "optNonlinear"}) {
+void frmMoltherm::appendRow(std::initializer_list<NewElement> row, int index, int pitch) {
+    for (const NewElement& element : row) {
+        const ControlId id{element.array, index};
+        loadElement(id);
+        if (element.text) setText(id, element.text);
+        if (element.unlocked) setLocked(id, false);
+        setVisible(id, true);
+        setTop(id, control({element.array, index - 1}).top + pitch);
+    }
+}
+
+void frmMoltherm::selectOption(ControlName name) {
+    for (ControlName member : {optLinear, optNonlinear}) {
         Control& c = control(member);
         const bool selected = c.id.name == name;
         if (c.selected == selected) continue;
@@ -164,22 +143,25 @@ void frmMoltherm::selectOption(std::string_view name) {
 // ---- Focus
 
 void frmMoltherm::setFocusTo(const Control* target) {
-    const bool leavingError = hasFocus_ && focus_.name == "txtError";
-    if (target && hasFocus_ && target->id == focus_) return;
-    if (!target && !hasFocus_) return;
-    hasFocus_ = target != nullptr;
-    focus_ = target ? target->id : ControlId{};
-    focusTab_ = target ? target->tabIndex : focusTab_;
+    const std::optional<ControlId> next =
+        target ? std::optional<ControlId>(target->id) : std::nullopt;
+    if (next == focus_) return;
+    const bool leavingError = focus_ && focus_->name == txtError;
+    focus_ = next;
+    if (target) focusTab_ = target->tabIndex;
     for (FormObserver* o : observers_) o->focusMoved(target);
     if (leavingError) txtError_LostFocus();
 }
 
+const Control* frmMoltherm::nextFocusable(int tabIndex, bool backwards) const {
+    return controls_.nextInTabOrder(tabIndex, backwards, [this](const Control& c) {
+        return c.focusable() && takesInput(c.id);
+    });
+}
+
 void frmMoltherm::keepFocusValid() {
-    if (!hasFocus_) return;
-    const Control* current = find(focus_);
-    if (current && takesInput(current->id)) return;
-    setFocusTo(controls_.nextInTabOrder(
-        focusTab_, false, [this](const Control& c) { return c.focusable() && takesInput(c.id); }));
+    if (!focus_ || takesInput(*focus_)) return;
+    setFocusTo(nextFocusable(focusTab_, false));
 }
 
 // ---- The window
@@ -200,8 +182,7 @@ void frmMoltherm::moveWindow(int newLeft, int newTop) {
 
 void frmMoltherm::show() {
     Form_Resize();
-    setFocusTo(controls_.nextInTabOrder(
-        -1, false, [this](const Control& c) { return c.focusable() && takesInput(c.id); }));
+    setFocusTo(nextFocusable(-1, false));
 }
 
 bool frmMoltherm::moveFocus(const ControlId& id) {
@@ -212,9 +193,7 @@ bool frmMoltherm::moveFocus(const ControlId& id) {
 }
 
 bool frmMoltherm::tabFocus(bool backwards) {
-    const int from = hasFocus_ ? focusTab_ : -1;
-    const Control* next = controls_.nextInTabOrder(
-        from, backwards, [this](const Control& c) { return c.focusable() && takesInput(c.id); });
+    const Control* next = nextFocusable(focus_ ? focusTab_ : -1, backwards);
     if (!next) return false;
     setFocusTo(next);
     return true;
@@ -230,8 +209,9 @@ bool frmMoltherm::typeText(const ControlId& id, const std::string& text) {
 int frmMoltherm::keyPress(const ControlId& id, int keyAscii) {
     const Control* c = find(id);
     if (!c || c->kind != ControlKind::TextBox || !moveFocus(id)) return 0;
-    if (id.name == "txtName") return txtName_KeyPress(keyAscii);
-    if (id.name == "txtMolarMass") return txtMolarMass_KeyPress(keyAscii);
+    // Only these two boxes have a KeyPress handler; every other box keeps its keys.
+    if (id.name == txtName) return txtName_KeyPress(keyAscii);
+    if (id.name == txtMolarMass) return txtMolarMass_KeyPress(keyAscii);
     return keyAscii;
 }
 
@@ -251,12 +231,12 @@ bool frmMoltherm::chooseOption(const ControlId& id) {
 
 bool frmMoltherm::accessKey(char letter) {
     const char wanted = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-    for (const char* name : {"optLinear", "optNonlinear"}) {
+    for (ControlName name : {optLinear, optNonlinear}) {
         const std::string& caption = control(name).text;
         const auto amp = caption.find('&');
         if (amp == std::string::npos || amp + 1 >= caption.size()) continue;
         if (std::tolower(static_cast<unsigned char>(caption[amp + 1])) == wanted)
-            return chooseOption(ControlId{name});
+            return chooseOption(name);
     }
     return false;
 }
@@ -271,7 +251,7 @@ bool frmMoltherm::spinDown(const ControlId& id) {
 bool frmMoltherm::spin(const ControlId& id, int delta) {
     const Control* c = find(id);
     if (!c || c->kind != ControlKind::Spinner || !moveFocus(id)) return false;
-    Control& spinner = control(id.name, id.index);
+    Control& spinner = control(id);
     const int value = std::clamp(spinner.value + delta, kSpinnerMin, kSpinnerMax);
     if (value == spinner.value) return true;
     spinner.value = value;
@@ -288,15 +268,6 @@ void frmMoltherm::userResized(int outerWidth, int outerHeight, int newScaleWidth
     Form_Resize();
 }
 
-void frmMoltherm::setWindowFrame(WindowFrame frame) {
-    const int outerWidth = width();
-    const int outerHeight = height();
-    frame_ = frame;
-    scaleWidth_ = outerWidth - frame.width;
-    scaleHeight_ = outerHeight - frame.height;
-    Form_Resize();
-}
-
 void frmMoltherm::mouseMove(int button, int shift, float x, float y) {
     Form_MouseMove(button, shift, x, y);
 }
@@ -306,38 +277,50 @@ void frmMoltherm::userMoved(int newLeft, int newTop) {
     top_ = newTop;
 }
 
-// ---- Event dispatch
+// ---- Event dispatch: each control that raises an event has its handler; a control that raises
+// one without a handler is a broken invariant.
 
 void frmMoltherm::raiseSpinnerChange(const Control& spinner) {
-    const std::string& name = spinner.id.name;
-    if (name == "spnN")
-        spnN_Change();
-    else if (name == "spnSigma")
-        spnSigma_Change();
-    else if (name == "spnDegen")
-        spnDegen_Change(spinner.id.index);
-    else if (name == "spnEnergyDegen")
-        spnEnergyDegen_Change(spinner.id.index);
+    switch (spinner.id.name) {
+        case spnN:
+            return spnN_Change();
+        case spnSigma:
+            return spnSigma_Change();
+        case spnDegen:
+            return spnDegen_Change(spinner.id.index);
+        case spnEnergyDegen:
+            return spnEnergyDegen_Change(spinner.id.index);
+        default:
+            throw std::logic_error("no Change handler for " + IdText(spinner.id));
+    }
 }
 
-void frmMoltherm::raiseOptionClick(std::string_view name) {
-    if (name == "optLinear")
-        optLinear_Click();
-    else if (name == "optNonlinear")
-        optNonlinear_Click();
+void frmMoltherm::raiseOptionClick(ControlName name) {
+    switch (name) {
+        case optLinear:
+            return optLinear_Click();
+        case optNonlinear:
+            return optNonlinear_Click();
+        default:
+            throw std::logic_error("no Click handler for " + IdText(name));
+    }
 }
 
-void frmMoltherm::raiseButtonClick(std::string_view name) {
-    if (name == "cmdCalc")
-        cmdCalc_Click();
-    else if (name == "cmdNewData")
-        cmdNewData_Click();
-    else if (name == "cmdPrint")
-        cmdPrint_Click();
-    else if (name == "cmdAddState")
-        cmdAddState_Click();
-    else if (name == "cmdReset")
-        cmdReset_Click();
+void frmMoltherm::raiseButtonClick(ControlName name) {
+    switch (name) {
+        case cmdCalc:
+            return cmdCalc_Click();
+        case cmdNewData:
+            return cmdNewData_Click();
+        case cmdPrint:
+            return cmdPrint_Click();
+        case cmdAddState:
+            return cmdAddState_Click();
+        case cmdReset:
+            return cmdReset_Click();
+        default:
+            throw std::logic_error("no Click handler for " + IdText(name));
+    }
 }
 
 }  // namespace moltherm::app

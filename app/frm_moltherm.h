@@ -1,8 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "app/control.h"
@@ -16,7 +17,7 @@
 namespace moltherm::app {
 
 // The window's border and title bar: outer size minus client size, in twips. The view reports
-// the real frame; the default suits tests (client 8595 x 6315 gives an outer 8715 x 6720).
+// the real one with each resize; until then the client 8595 x 6315 gives an outer 8715 x 6720.
 struct WindowFrame {
     int width = 120;
     int height = 405;
@@ -33,7 +34,7 @@ struct WindowFrame {
 class frmMoltherm {
   public:
     // Creates the controls and runs Form_Load. The clock and the printer must outlive the form.
-    frmMoltherm(const Clock& clock, Printer& printer, WindowFrame frame = {});
+    frmMoltherm(const Clock& clock, Printer& printer);
     frmMoltherm(const frmMoltherm&) = delete;
     frmMoltherm& operator=(const frmMoltherm&) = delete;
 
@@ -41,8 +42,7 @@ class frmMoltherm {
     void removeObserver(FormObserver* observer);
 
     // ---- Controls
-    const Control* find(std::string_view name, int index = -1) const;
-    const Control* find(const ControlId& id) const { return find(id.name, id.index); }
+    const Control* find(const ControlId& id) const { return controls_.find(id); }
     std::vector<const Control*> controls() const { return controls_.all(); }  // creation order
     // Controls in Tab order (frames and labels included; they never take the focus).
     std::vector<const Control*> tabOrder() const { return controls_.inTabOrder(); }
@@ -104,8 +104,6 @@ class frmMoltherm {
     bool tabFocus(bool backwards = false);
     // The user resized the window: new outer and client sizes; runs Form_Resize.
     void userResized(int outerWidth, int outerHeight, int newScaleWidth, int newScaleHeight);
-    // The view learned the real border and title bar: the outer size stays, the client changes.
-    void setWindowFrame(WindowFrame frame);
     // The pointer moved over the window's own surface (Button 0: none held); X, Y client twips.
     void mouseMove(int button, int shift, float x, float y);
     // The user moved the window.
@@ -160,41 +158,57 @@ class frmMoltherm {
     void setVisible(const ControlId& id, bool visible);
     void setEnabled(const ControlId& id, bool enabled);
     void setLocked(const ControlId& id, bool locked);
-    void setLeft(const ControlId& id, std::int32_t left);
     void setTop(const ControlId& id, std::int32_t top);
     void setWidth(const ControlId& id, std::int32_t width);
     void setHeight(const ControlId& id, std::int32_t height);
 
   private:
-    Control& control(std::string_view name, int index = -1);
-    const Control& control(std::string_view name, int index = -1) const;
+    // The control of that name and index; a missing array element is a broken invariant.
+    Control& control(const ControlId& id);
+    const Control& control(const ControlId& id) const;
+    // The one write behind the setters above: a new value is stored and reported, and hiding
+    // or disabling a control may move the focus on.
+    template <typename T>
+    void write(const ControlId& id, T Control::*field, const T& value, ControlProperty property);
     void changed(Control& c, ControlProperty property);
     // Loads a new array element as a hidden copy of the array's lowest-index element, last in
     // the Tab order; unloads one (the elements created with the window stay).
-    Control& loadElement(std::string_view name, int index);
-    void unloadElement(std::string_view name, int index);
+    void loadElement(const ControlId& id);
+    void unloadElement(const ControlId& id);
+    // What a newly loaded element gets before it is shown, beyond its copy of the array's
+    // lowest element.
+    struct NewElement {
+        ControlName array;
+        const char* text = nullptr;  // nullptr: the copied text stays
+        bool unlocked = false;
+    };
+    // Loads element `index` of each array in turn, gives it its text and lock, shows it and
+    // places it `pitch` twips below element index - 1.
+    void appendRow(std::initializer_list<NewElement> row, int index, int pitch);
     // Code selects an option button; the group's other button is cleared.
-    void selectOption(std::string_view name);
+    void selectOption(ControlName name);
     void setFocusTo(const Control* target);
+    // The first control after (or before) a Tab place, going round, that takes the focus.
+    const Control* nextFocusable(int tabIndex, bool backwards) const;
     // After a change that may have closed the focused control to input, the focus moves on.
     void keepFocusValid();
     void setWindowHeight(int newHeight);
     void moveWindow(int newLeft, int newTop);
     bool spin(const ControlId& id, int delta);
     void raiseSpinnerChange(const Control& spinner);
-    void raiseOptionClick(std::string_view name);
-    void raiseButtonClick(std::string_view name);
+    void raiseOptionClick(ControlName name);
+    void raiseButtonClick(ControlName name);
     void switchToResultsMode();
-    int degeneracySum() const;
-    std::vector<std::string> texts(std::string_view name, int first, int last) const;
+    // The sum of the vibrational degeneracies; nothing when a box holds no number.
+    std::optional<int> degeneracySum() const;
+    std::vector<std::string> texts(ControlName array, int first, int last) const;
 
     const Clock& clock_;
     Printer& printer_;
     WindowFrame frame_;
     std::vector<FormObserver*> observers_;
     ControlSet controls_;
-    ControlId focus_{};
-    bool hasFocus_ = false;
+    std::optional<ControlId> focus_;
     int focusTab_ = -1;  // Tab place of the focused control, kept for when it is unloaded
 
     std::string caption_ = kCaption;

@@ -7,6 +7,8 @@
 namespace moltherm::app {
 namespace {
 
+using enum ControlName;
+
 constexpr int kEnter = 13;
 
 // A window size as the 16-bit whole number the layout works with.
@@ -26,7 +28,7 @@ void frmMoltherm::Form_Load() {
 }
 
 void frmMoltherm::Form_Resize() {
-    const Control& answer = control("txtAns");
+    const Control& answer = control(txtAns);
     const int h = scaleHeight_ - answer.top - answer.left;
     if (h > 0) setHeight(answer.id, h);
     const int w = scaleWidth_ - 2 * answer.left;
@@ -50,25 +52,24 @@ void frmMoltherm::Form_MouseMove(int Button, int /*Shift*/, float X, float Y) {
 
 int frmMoltherm::txtName_KeyPress(int KeyAscii) {
     if (KeyAscii != kEnter) return KeyAscii;
-    moveFocus(ControlId{"txtMolarMass"});
+    moveFocus(txtMolarMass);
     return 0;
 }
 
 int frmMoltherm::txtMolarMass_KeyPress(int KeyAscii) {
     if (KeyAscii != kEnter) return KeyAscii;
-    moveFocus(ControlId{"txtN"});
+    moveFocus(txtN);
     return 0;
 }
 
 void frmMoltherm::txtError_LostFocus() {
-    setVisible(ControlId{"txtError"}, false);
+    setVisible(txtError, false);
 }
 
 void frmMoltherm::ShowError(const std::string& message) {
-    const ControlId error{"txtError"};
-    setVisible(error, true);
-    moveFocus(error);
-    setText(error, message);
+    setVisible(txtError, true);
+    moveFocus(txtError);
+    setText(txtError, message);
 }
 
 }  // namespace moltherm::app

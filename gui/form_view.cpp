@@ -149,13 +149,13 @@ QWidget* FormView::widgetFor(const ControlId& id) const {
 
 void FormView::addWidget(const Control& control) {
     QWidget* parent = surface_;
-    if (!control.container.empty()) {
-        if (QWidget* frame = widgetFor(ControlId{control.container, -1})) parent = frame;
+    if (control.container) {
+        if (QWidget* frame = widgetFor(*control.container)) parent = frame;
     }
     QWidget* widget = CreateControlWidget(control, parent);
     ShowControl(widget, control);
     widgets_[{control.id.name, control.id.index}] = widget;
-    ids_[widget] = control.id;
+    ids_.insert_or_assign(widget, control.id);
     connectInput(control, widget);
 }
 
@@ -324,7 +324,7 @@ QSize FormView::contentSize() const {
     int right = 0;
     int bottom = 0;
     for (const Control* c : form_.controls()) {
-        if (!c->container.empty() || !c->visible) continue;
+        if (c->container || !c->visible) continue;
         right = std::max(right, TwipsToPixels(c->left + c->width + kContentMarginTwips));
         bottom = std::max(bottom, TwipsToPixels(c->top + c->height + kContentMarginTwips));
     }

@@ -71,7 +71,7 @@ class FormView final : public QWidget, private app::FormObserver {
     QSize modelClientSize() const;
     int scrollBarExtent() const;
 
-    using Key = std::pair<std::string, int>;
+    using Key = std::pair<app::ControlName, int>;
     app::frmMoltherm& form_;
     QScrollArea* scroll_ = nullptr;
     FormSurface* surface_ = nullptr;

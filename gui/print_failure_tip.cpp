@@ -14,7 +14,7 @@ PrintFailureTip::~PrintFailureTip() {
 
 void PrintFailureTip::propertyChanged(const app::Control& control, app::ControlProperty property) {
     // The box is shown before its text is set: both changes look at the text it then holds.
-    if (control.id.name != "txtError" ||
+    if (control.id.name != app::ControlName::txtError ||
         (property != app::ControlProperty::Text && property != app::ControlProperty::Visible))
         return;
     QWidget* box = view_.widgetFor(control.id);

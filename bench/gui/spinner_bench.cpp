@@ -17,7 +17,7 @@ namespace {
 moltherm::gui::MolthermWindow* window = nullptr;
 
 QWidget* Spinner() {
-    return window->view().widgetFor(moltherm::app::ControlId{"spnN", -1});
+    return window->view().widgetFor(moltherm::app::ControlId{moltherm::app::ControlName::spnN});
 }
 
 void ClickArrow(int row) {
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     window->view().activateWindow();
     if (!QTest::qWaitForWindowExposed(&window->view())) return 1;
     for (int n = 1; n < 40; ++n) ClickUp();
-    if (window->form().find("txtN")->text != "40") return 1;
+    if (window->form().find(moltherm::app::ControlName::txtN)->text != "40") return 1;
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -13,6 +13,18 @@
 
 namespace moltherm::gui::testing {
 
+// A control named as the tests write it: "txtName", with its index; a misspelt name stops the test.
+struct TextId {
+    TextId(const char* text = "", int index = -1) : name(text), index(index) {}  // NOLINT
+    operator app::ControlId() const {                                            // NOLINT
+        const auto control = app::NameFromText(name);
+        if (!control) qFatal("no control named %s", name);
+        return {*control, index};
+    }
+    const char* name;
+    int index;
+};
+
 class Window {
   public:
     // Opens the window; check active() before sending keys.
@@ -23,7 +35,7 @@ class Window {
     bool active() { return QTest::qWaitForWindowActive(&view); }
 
     QWidget* widget(const char* name, int index = -1) const {
-        return view.widgetFor({name, index});
+        return view.widgetFor(TextId(name, index));
     }
     // What a box, a button, a label or a frame shows.
     QString shown(const char* name, int index = -1) const {
@@ -35,7 +47,7 @@ class Window {
     bool focused(const char* name, int index = -1) const {
         const app::Control* focus = form.focus();
         return QApplication::focusWidget() == widget(name, index) && focus &&
-               focus->id == app::ControlId{name, index};
+               focus->id == app::ControlId(TextId(name, index));
     }
 
     // A click at the control's centre, or at `at` inside it, after scrolling it into view.

@@ -20,7 +20,7 @@ QString Shown(const std::string& text) {
 }
 
 }  // namespace
-using Id = moltherm::app::ControlId;
+using Id = moltherm::gui::testing::TextId;
 Q_DECLARE_METATYPE(Id)
 
 class WindowTest : public QObject {
@@ -32,7 +32,9 @@ class WindowTest : public QObject {
     void verifyWidgetsShowTheModel() {
         for (const moltherm::app::Control* c : w->form.controls()) {
             QWidget* widget = w->view.widgetFor(c->id);
-            const QByteArray id = QByteArray(c->id.name.c_str()) + QByteArray::number(c->id.index);
+            const QByteArray id =
+                QByteArray(std::string(moltherm::app::NameText(c->id.name)).c_str()) +
+                QByteArray::number(c->id.index);
             QVERIFY2(widget && widget->isHidden() != c->visible, id);
             QVERIFY2(widget->isEnabledTo(widget->parentWidget()) == c->enabled, id);
             QVERIFY2(widget->property("checked").toBool() == c->selected, id);
@@ -40,7 +42,9 @@ class WindowTest : public QObject {
             if (qobject_cast<QScrollBar*>(widget))
                 QVERIFY2(widget->property("value") == c->value, id);
             else
-                QVERIFY2(w->shown(c->id.name.c_str(), c->id.index) == Shown(c->text), id);
+                QVERIFY2(w->shown(std::string(moltherm::app::NameText(c->id.name)).c_str(),
+                                  c->id.index) == Shown(c->text),
+                         id);
         }
     }
 
@@ -130,8 +134,8 @@ class WindowTest : public QObject {
         QFETCH(Id, box);
         QFETCH(QString, shown);
         act(*w);
-        QVERIFY(w->focused(focus.name.c_str(), focus.index));
-        if (!box.name.empty()) QCOMPARE(w->shown(box.name.c_str(), box.index), shown);
+        QVERIFY(w->focused(focus.name, focus.index));
+        if (*box.name) QCOMPARE(w->shown(box.name, box.index), shown);
     }
 
     // Rows are loaded and unloaded under the widget being clicked: a degeneracy spinner whose
@@ -184,7 +188,7 @@ class WindowTest : public QObject {
     void userResizeFitsTheAnswerBox() {
         w->view.resize(700, 500);
         QCOMPARE(QSize(w->form.scaleWidth(), w->form.scaleHeight()), QSize(10500, 7500));
-        const moltherm::app::Control& answer = *w->form.find("txtAns");
+        const moltherm::app::Control& answer = *w->form.find(moltherm::app::ControlName::txtAns);
         QCOMPARE(QSize(answer.width, answer.height), QSize(10260, 2940));
         QCOMPARE(w->widget("txtAns")->width(), 684);
     }
@@ -241,7 +245,7 @@ class WindowTest : public QObject {
         if (atoms > 1) w->enter("txtRotationalConst", 1, "1");
         for (int row = 1; row <= 3 * atoms - 5; ++row) w->enter("txtFreq", row, "1000");
         w->click("cmdCalc");
-        const moltherm::app::Control& box = *w->form.find("txtAns");
+        const moltherm::app::Control& box = *w->form.find(moltherm::app::ControlName::txtAns);
         QCOMPARE(QRect(box.left, box.top, box.width, box.height), QRect(120, 800, 8355, 5395));
         QCOMPARE(w->widget("txtAns")->geometry(), QRect(8, 53, 557, 360));
         QVERIFY(screen.contains(OnScreen(*w->widget("txtAns"))));
