@@ -1,0 +1,175 @@
+// Opening molecule files and quantum-chemistry outputs into the window's boxes, refusing what
+// the boxes cannot hold, and saving the boxes as a molecule file.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/molecule_file_commands.h"
+#include "calc/molecule_json.h"
+#include "cli/run.h"
+#include "form_fixture.h"
+#include "qcio/read_qc_file.h"
+
+namespace moltherm::app::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every control but the error box, which the refusals write to, one per line.
+std::string Boxes(const frmMoltherm& form) {
+    std::string all;
+    for (const Control* c : form.controls())
+        if (c->id.name != "txtError") all += Name(c->id) + " " + Describe(*c) + "\n";
+    return all;
+}
+
+// The boxes "Calc" reads: an atom's window reads none of the molecule's, whatever they hold.
+CalcInputTexts WithoutTemperature(CalcInputTexts texts) {
+    texts.temperature.clear();
+    if (texts.atomCount == "1") {
+        texts.sigma.clear();
+        texts.rotConsts = {};
+        texts.wavenumbers.clear();
+        texts.vibDegeneracies.clear();
+    }
+    return texts;
+}
+
+bool operator==(const CalcInputTexts& a, const CalcInputTexts& b) {
+    return std::tie(a.name, a.atomCount, a.molarMass, a.energies, a.sigma, a.nonlinear, a.rotConsts,
+                    a.wavenumbers, a.vibDegeneracies, a.elecDegeneracies) ==
+           std::tie(b.name, b.atomCount, b.molarMass, b.energies, b.sigma, b.nonlinear, b.rotConsts,
+                    b.wavenumbers, b.vibDegeneracies, b.elecDegeneracies);
+}
+
+// The report the command line writes for a molecule file at 298.15 K, as the window shows it.
+std::string CommandLineReport(const fs::path& file, const Clock& clock) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    const std::string path = file.string();
+    const char* argv[] = {"moltherm-cli", path.c_str(), "-T", "298.15", "--crlf"};
+    EXPECT_EQ(cli::RunCli(5, argv, {in, out, err}, clock), 0) << err.str();
+    return out.str();
+}
+
+struct OpenRow {
+    const char* name;
+    const char* file;        // under the source folder
+    const char* before;      // what the user did first (form_fixture's act script)
+    bool sameAsCommandLine;  // a molecule file the command line reads
+};
+
+class OpenFile : public ::testing::TestWithParam<OpenRow> {};
+
+// The file fills the boxes with exactly its molecule, and "Calc" on them reports what the
+// command line reports for the same file.
+TEST_P(OpenFile, FillsTheBoxesAsTyped) {
+    const OpenRow& row = GetParam();
+    const fs::path file = fs::path(MOLTHERM_SOURCE_DIR) / row.file;
+    Session s;
+    s.act(row.before);
+    ASSERT_EQ(OpenMoleculeFile(s.form, file), std::nullopt);
+    EXPECT_FALSE(s.c("txtError").visible);
+
+    std::vector<std::string> warnings;
+    const auto qc = qcio::ReadQcFile(file);
+    const auto expected =
+        qc ? DescribeQcResult(*qc, file.stem().string(), qcio::ImaginaryModes::Drop, warnings)
+           : ReadMoleculeJson([&] {
+                 std::ifstream in(file);
+                 return std::string(std::istreambuf_iterator<char>(in), {});
+             }());
+    ASSERT_TRUE(expected);
+    EXPECT_TRUE(WithoutTemperature(s.form.inputTexts()) == WithoutTemperature(TextsOf(*expected)));
+
+    s.act("txtTemp=298.15 !cmdCalc");
+    ASSERT_FALSE(s.c("txtError").visible) << s.c("txtError").text;
+    if (row.sameAsCommandLine) {
+        EXPECT_EQ(s.c("txtAns").text, CommandLineReport(file, s.clock));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OpenFile,
+    ::testing::Values(OpenRow{"WaterJsonOverArgon", "examples/h2o.json", "", true},
+                      OpenRow{"ArgonJsonOverWater", "examples/ar.json", "$H2O", true},
+                      OpenRow{"Cl2JsonInResultsMode", "examples/cl2.json",
+                              "$H2O txtTemp=298.15 !cmdCalc", true},
+                      OpenRow{"GaussianMethane", "tests/data/gaussian/methane.log", "$HCl", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusalRow {
+    const char* name;
+    std::function<void(MoleculeDescription&)> change;
+    const char* message;
+};
+
+class RefuseMolecule : public ::testing::TestWithParam<RefusalRow> {};
+
+// What the boxes cannot hold is refused with its message and leaves every box as it was.
+TEST_P(RefuseMolecule, LeavesTheBoxesUnchanged) {
+    MoleculeDescription water;
+    water.name = "H2O";
+    water.atoms = 3;
+    water.molarMass = 18.015;
+    water.shape = Shape::kNonlinear;
+    water.sigma = 2;
+    water.rotationalConstants = {27.877, 14.512, 9.285};
+    water.modes = {{3657, 1}, {1595, 1}, {3756, 1}};
+    GetParam().change(water);
+    Session s;
+    s.act("$HCl");
+    const std::string before = Boxes(s.form);
+    EXPECT_EQ(OpenMolecule(s.form, water), GetParam().message);
+    EXPECT_EQ(s.c("txtError").text, GetParam().message);
+    EXPECT_TRUE(s.c("txtError").visible);
+    EXPECT_EQ(Boxes(s.form), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Molecules, RefuseMolecule,
+    ::testing::Values(RefusalRow{"TransitionState",
+                                 [](MoleculeDescription& m) {
+                                     m.atoms = 4;
+                                     m.modes.push_back({500, 2});
+                                     m.droppedImaginary = 1;
+                                 },
+                                 "Cannot open: 1 imaginary mode(s) left out (a transition state)"},
+                      RefusalRow{"TooManyAtoms", [](MoleculeDescription& m) { m.atoms = 10925; },
+                                 "Cannot open: 10925 atoms, the window holds 1 to 10924"},
+                      RefusalRow{"ModesShort", [](MoleculeDescription& m) { m.modes.pop_back(); },
+                                 "Cannot open: the vibrations count 2 modes, not 3"},
+                      RefusalRow{"LinearSigma3",
+                                 [](MoleculeDescription& m) {
+                                     m.shape = Shape::kLinear;
+                                     m.modes.push_back({600, 1});
+                                     m.sigma = 3;
+                                 },
+                                 "Cannot open: symmetry number 3"},
+                      RefusalRow{"GroundLevelOff0",
+                                 [](MoleculeDescription& m) { m.levels[0].energy = 5; },
+                                 "Cannot open: the ground level is not at 0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Saving writes what the command line reads back into the same boxes; a box "Calc" refuses
+// writes nothing.
+TEST(SaveMolecule, RoundTripsThroughTheFile) {
+    const fs::path file = fs::temp_directory_path() / "moltherm_save_test.json";
+    fs::remove(file);
+    Session saved;
+    saved.act("$H2O &IncreaseDegen(1) !cmdAddState txtEnergy(1)=123.25 +spnEnergyDegen(1)");
+    saved.act("txtMolarMass=abc");
+    EXPECT_EQ(SaveMoleculeFile(saved.form, file), "Invalid molar mass");
+    EXPECT_FALSE(fs::exists(file));
+    saved.act("txtMolarMass=18.015");
+    ASSERT_EQ(SaveMoleculeFile(saved.form, file), std::nullopt);
+
+    Session opened;
+    ASSERT_EQ(OpenMoleculeFile(opened.form, file), std::nullopt);
+    EXPECT_TRUE(WithoutTemperature(opened.form.inputTexts()) ==
+                WithoutTemperature(saved.form.inputTexts()));
+    fs::remove(file);
+}
+
+}  // namespace
+}  // namespace moltherm::app::testing
