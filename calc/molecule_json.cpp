@@ -3,6 +3,8 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "calc/number_text.h"
+
 namespace moltherm {
 
 namespace {
@@ -10,8 +12,11 @@ namespace {
 using Json = nlohmann::json;
 using Failure = Unexpected<std::string>;
 
-bool IsNumber(const Json& value) {
-    return value.is_number();
+// A number, or a text the window's boxes read as one.
+std::optional<double> NumberOf(const Json& value) {
+    if (value.is_number()) return value.get<double>();
+    if (value.is_string()) return ParseNumber(value.get<std::string>());
+    return std::nullopt;
 }
 
 // A whole number of at least `least` that a 16-bit count holds.
@@ -33,8 +38,9 @@ std::optional<std::string> ReadRows(const Json& rows, const char* field, const c
         int degeneracy = 1;
         for (const auto& [name, item] : row.items()) {
             if (name == key) {
-                if (!IsNumber(item)) return where + ": " + key + " is not a number";
-                value = item.get<double>();
+                const auto number = NumberOf(item);
+                if (!number) return where + ": " + key + " is not a number";
+                value = *number;
             } else if (name == "degeneracy") {
                 if (!IsWhole(item, 1))
                     return where + ": degeneracy is not a whole number of at least 1";
@@ -63,8 +69,9 @@ Expected<MoleculeDescription, std::string> ReadObject(const Json& object) {
             else
                 m.source = item.get<std::string>();
         } else if (name == "molar_mass") {
-            if (!IsNumber(item)) return Failure{"molar_mass: not a number"};
-            m.molarMass = item.get<double>();
+            const auto number = NumberOf(item);
+            if (!number) return Failure{"molar_mass: not a number"};
+            m.molarMass = *number;
         } else if (name == "atoms") {
             if (!IsWhole(item, 1)) return Failure{"atoms: not a whole number of at least 1"};
             m.atoms = item.get<int>();
@@ -80,8 +87,9 @@ Expected<MoleculeDescription, std::string> ReadObject(const Json& object) {
             if (!item.is_array() || item.empty() || item.size() > 3)
                 return Failure{"rotational_constants: not a list of 1 to 3 numbers"};
             for (std::size_t k = 0; k < item.size(); ++k) {
-                if (!IsNumber(item[k])) return Failure{"rotational_constants: not a number"};
-                m.rotationalConstants[k] = item[k].get<double>();
+                const auto number = NumberOf(item[k]);
+                if (!number) return Failure{"rotational_constants: not a number"};
+                m.rotationalConstants[k] = *number;
             }
         } else if (name == "vibrations") {
             if (auto problem = ReadRows(item, "vibration", "wavenumber", rows))

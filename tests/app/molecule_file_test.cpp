@@ -151,6 +151,52 @@ INSTANTIATE_TEST_SUITE_P(
                                  "Cannot open: the ground level is not at 0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct BadFileRow {
+    const char* name;
+    const char* text;
+    const char* message;
+};
+
+class OpenBadFile : public ::testing::TestWithParam<BadFileRow> {};
+
+// A file that does not read gets one line naming it and the field at fault; the boxes stay.
+TEST_P(OpenBadFile, LeavesTheBoxesUnchanged) {
+    const fs::path file = fs::temp_directory_path() / "moltherm_bad.json";
+    std::ofstream(file) << GetParam().text;
+    Session s;
+    s.act("$H2O");
+    const std::string before = Boxes(s.form);
+    EXPECT_EQ(OpenMoleculeFile(s.form, file), GetParam().message);
+    EXPECT_EQ(s.c("txtError").text, GetParam().message);
+    EXPECT_EQ(Boxes(s.form), before);
+    fs::remove(file);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OpenBadFile,
+    ::testing::Values(BadFileRow{"NotJson", "{\"name\": ", "moltherm_bad.json: not JSON"},
+                      BadFileRow{"UnknownKey", R"({"name": "X", "mass": 1})",
+                                 "moltherm_bad.json: unknown key \"mass\""},
+                      BadFileRow{"TwoMolecules", R"([{"name": "A"}, {"name": "B"}])",
+                                 "moltherm_bad.json: holds 2 molecules, not one"},
+                      BadFileRow{"WavenumberAsBadText",
+                                 R"({"name": "X", "molar_mass": "36.46", "atoms": 2,
+                       "rotational_constants": [10.59], "vibrations": [{"wavenumber": "x"}]})",
+                                 "moltherm_bad.json: vibration 1: wavenumber is not a number"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Numbers written as texts read as the boxes read them.
+TEST(OpenMolecule, NumbersAsTexts) {
+    const fs::path file = fs::temp_directory_path() / "moltherm_texts.json";
+    std::ofstream(file) << R"({"name": "HCl", "molar_mass": "36.46", "atoms": 2,
+        "rotational_constants": ["10.59"], "vibrations": [{"wavenumber": "2990.9"}]})";
+    Session s;
+    ASSERT_EQ(OpenMoleculeFile(s.form, file), std::nullopt);
+    EXPECT_EQ(s.c("txtMolarMass").text, "36.46");
+    EXPECT_EQ(s.c("txtFreq", 1).text, "2990.9");
+    fs::remove(file);
+}
+
 // Saving writes what the command line reads back into the same boxes; a box "Calc" refuses
 // writes nothing.
 TEST(SaveMolecule, RoundTripsThroughTheFile) {
