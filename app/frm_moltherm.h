@@ -64,6 +64,9 @@ class frmMoltherm {
     const PhysicalConstants& constants() const { return session_.constants(); }
     const MolecularData& record() const { return session_.record(); }
     const ThermoResults& results() const { return session_.results(); }
+    // The thermochemistry options the next "Calc" and "New T" compute with.
+    const ThermoOptions& options() const { return session_.options(); }
+    void setOptions(const ThermoOptions& options) { session_.SetOptions(options); }
     const std::string& summaryText() const { return session_.record().summaryText; }
     const std::string& tableText() const { return session_.record().tableText; }
     const std::string& molType() const { return molType_; }

@@ -1,8 +1,11 @@
 #include "gui/form_view.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -99,6 +102,7 @@ void FormView::forward(Call&& call) noexcept {
 FormView::FormView(app::frmMoltherm& form, QWidget* parent) : QWidget(parent), form_(form) {
     setWindowTitle(QString::fromStdString(form_.caption()));
     setFocusPolicy(Qt::NoFocus);
+    setAcceptDrops(true);
     setFont(ChooseDefaultFont(CaptionRooms(form_), PreferredDialogFamilies(), kDialogFontPoints));
 
     scroll_ = new QScrollArea(this);
@@ -138,6 +142,40 @@ void FormView::open() {
     showWindowSize();
     keepOnScreen();
     forward([&] { form_.show(); });
+}
+
+void FormView::setMenuBar(QMenuBar* bar) {
+    menuBar_ = bar;
+    bar->setParent(this);
+    bar->show();
+    placeChildren();
+    showWindowSize();
+}
+
+int FormView::menuHeight() const {
+    return menuBar_ ? menuBar_->sizeHint().height() : 0;
+}
+
+void FormView::placeChildren() {
+    const int bar = menuHeight();
+    if (menuBar_) menuBar_->setGeometry(0, 0, width(), bar);
+    scroll_->setGeometry(rect().adjusted(0, bar, 0, 0));
+}
+
+void FormView::runModel(const std::function<void()>& call) {
+    forward([&] { call(); });
+}
+
+void FormView::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()) event->acceptProposedAction();
+}
+
+void FormView::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) return;
+    event->acceptProposedAction();
+    emit fileDropped(urls.front().toLocalFile());
 }
 
 QWidget* FormView::widgetFor(const ControlId& id) const {
@@ -359,7 +397,8 @@ void FormView::showWindowSize() {
     // The client area has the model's size, with the scroll bars that its controls call for
     // beside it rather than over it, and the window never grows past the screen's free area:
     // what is taller scrolls. The inverse of viewportFor, so a size the user chose stays.
-    const QSize limit = freeArea().size() - (frameGeometry().size() - size());
+    const int menu = menuHeight();
+    const QSize limit = freeArea().size() - (frameGeometry().size() - size()) - QSize(0, menu);
     const QSize client = modelClientSize();
     const QSize content = contentSize();
     const int bar = scrollBarExtent();
@@ -368,7 +407,7 @@ void FormView::showWindowSize() {
     const int vertical = content.height() > height - horizontal ? bar : 0;
     const int width = std::min(client.width() + vertical, limit.width());
     const QScopedValueRollback applying(applyingWindow_, true);
-    resize(width, height);
+    resize(width, height + menu);
 }
 
 void FormView::keepOnScreen() {
@@ -386,7 +425,7 @@ void FormView::keepOnScreen() {
 
 void FormView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    scroll_->setGeometry(rect());
+    placeChildren();
     updateSurfaceSize();
     // Only the user (or the window system) resizes the window behind the view's back.
     if (!applyingWindow_ && !inModel_) reportClientSize();
@@ -394,7 +433,7 @@ void FormView::resizeEvent(QResizeEvent* event) {
 
 void FormView::reportClientSize() {
     if (!isVisible()) return;
-    const QSize client = viewportFor(size());
+    const QSize client = viewportFor(size() - QSize(0, menuHeight()));
     if (client == modelClientSize()) return;
     const int scaleWidth = PixelsToTwips(client.width());
     const int scaleHeight = PixelsToTwips(client.height());

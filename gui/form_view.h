@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -9,6 +10,7 @@
 #include "app/form_observer.h"
 #include "app/frm_moltherm.h"
 
+class QMenuBar;
 class QScrollArea;
 
 namespace moltherm::gui {
@@ -31,13 +33,28 @@ class FormView final : public QWidget, private app::FormObserver {
     // Shows the window at the model's position and size, then runs the model's first display.
     void open();
 
+    // Puts a menu bar (owned by the view from now on) above the client area: the client area
+    // keeps its size and the window grows by the bar's height.
+    void setMenuBar(QMenuBar* bar);
+    QMenuBar* menuBar() const { return menuBar_; }
+
+    // Runs calls of the model made from outside the view (menu commands) as the view's own,
+    // so that the view settles focus and size after them.
+    void runModel(const std::function<void()>& call);
+
     // The widget that draws a control; nullptr when the control does not exist.
     QWidget* widgetFor(const app::ControlId& id) const;
     QScrollArea* scrollArea() const { return scroll_; }
     FormSurface* surface() const { return surface_; }
     app::frmMoltherm& form() const { return form_; }
 
+  signals:
+    // A file was dropped on the window.
+    void fileDropped(const QString& path);
+
   protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -70,10 +87,13 @@ class FormView final : public QWidget, private app::FormObserver {
     QSize viewportFor(QSize area) const;
     QSize modelClientSize() const;
     int scrollBarExtent() const;
+    int menuHeight() const;
+    void placeChildren();
 
     using Key = std::pair<app::ControlName, int>;
     app::frmMoltherm& form_;
     QScrollArea* scroll_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
     FormSurface* surface_ = nullptr;
     std::map<Key, QPointer<QWidget>> widgets_;
     std::map<const QObject*, app::ControlId> ids_;

@@ -1,7 +1,11 @@
 #include "gui/moltherm_window.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QIcon>
+
+#include "app/molecule_file_commands.h"
+#include "gui/thermo_options_dialog.h"
 
 namespace moltherm::gui {
 
@@ -13,6 +17,34 @@ void PrepareApplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral("moltherm"));
     QIcon icon(QStringLiteral(":/moltherm/moltherm.png"));
     QApplication::setWindowIcon(icon);
+}
+
+void MolthermWindow::openFile(const QString& path) {
+    view_.runModel([&] { app::OpenMoleculeFile(form_, path.toStdString()); });
+}
+
+void MolthermWindow::connectMenu() {
+    menu_.openFile = [this] {
+        const QString path = QFileDialog::getOpenFileName(
+            &view_, QObject::tr("Open"), {},
+            QObject::tr("Molecules and outputs (*.json *.log *.out *.molden *.hess *.txt);;"
+                        "All files (*)"));
+        if (!path.isEmpty()) openFile(path);
+    };
+    menu_.saveMolecule = [this] {
+        const QString path = QFileDialog::getSaveFileName(&view_, QObject::tr("Save Molecule As"),
+                                                          {}, QObject::tr("Molecules (*.json)"));
+        if (!path.isEmpty())
+            view_.runModel([&] { app::SaveMoleculeFile(form_, path.toStdString()); });
+    };
+    menu_.editOptions = [this] {
+        ThermoOptions options = form_.options();
+        if (EditThermoOptions(&view_, options)) form_.setOptions(options);
+    };
+    menu_.optionsDiffer = [this] { return !form_.options().isDefault(); };
+    QObject::connect(&view_, &FormView::fileDropped, &view_,
+                     [this](const QString& path) { openFile(path); });
+    menu_.refresh();
 }
 
 }  // namespace moltherm::gui

@@ -11,6 +11,9 @@ int RunMoltherm(int& argc, char** argv, const std::function<void(FormView&)>& op
     PrepareApplication();
     MolthermWindow window;
     window.view().open();
+    // `moltherm FILE` opens the file into the boxes.
+    if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1)
+        window.openFile(arguments.at(1));
     if (opened) opened(window.view());
     return QApplication::exec();
 }

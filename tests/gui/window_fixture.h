@@ -81,6 +81,7 @@ class Window {
     MolthermWindow window_{&clock_};
 
   public:
+    MolthermWindow& window() { return window_; }
     app::frmMoltherm& form = window_.form();
     FormView& view = window_.view();
 };

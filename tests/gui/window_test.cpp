@@ -4,6 +4,10 @@
 // pictures of itself for a person to look at.
 #include "window_fixture.h"
 
+#include "gui/thermo_options_dialog.h"
+
+using moltherm::gui::MainMenu;
+using moltherm::gui::ThermoOptionsDialog;
 using moltherm::gui::testing::Window;
 using Act = std::function<void(Window&)>;
 Q_DECLARE_METATYPE(Act)
@@ -73,7 +77,10 @@ class WindowTest : public QObject {
                  "_NET_WM_NAME(UTF8_STRING) = \"Moltherm  v1.03\"");
         QCOMPARE(QApplication::style()->name(), "fusion");
         QVERIFY(!QApplication::windowIcon().isNull());
-        QCOMPARE(w->view.frameGeometry(), QRect(184, 101, 573, 421));  // client 8595 x 6315 twips
+        // Client 8595 x 6315 twips below the menu bar.
+        const int menu = w->view.menuBar()->height();
+        QCOMPARE(w->view.frameGeometry(), QRect(184, 101, 573, 421 + menu));
+        QCOMPARE(w->view.scrollArea()->geometry(), QRect(0, menu, 573, 421));
         QCOMPARE(w->widget("spnN")->geometry(), QRect(128, 64, 17, 17));
         QVERIFY(w->focused("txtName"));
     }
@@ -186,7 +193,7 @@ class WindowTest : public QObject {
 
     // The user's resize reaches Form_Resize: the answer box keeps margins of 120 twips.
     void userResizeFitsTheAnswerBox() {
-        w->view.resize(700, 500);
+        w->view.resize(700, 500 + w->view.menuBar()->height());  // the client area 700 x 500
         QCOMPARE(QSize(w->form.scaleWidth(), w->form.scaleHeight()), QSize(10500, 7500));
         const moltherm::app::Control& answer = *w->form.find(moltherm::app::ControlName::txtAns);
         QCOMPARE(QSize(answer.width, answer.height), QSize(10260, 2940));
@@ -211,12 +218,111 @@ class WindowTest : public QObject {
         QCOMPARE(QPoint(w->form.left(), w->form.top()), w->view.pos() * 15);
     }
 
+    // The menu bar: its access keys leave the window's own Alt+L and Alt+N alone, Save Report
+    // As only has a report to save in results mode, and Ctrl+Q closes the window.
+    void menuBarAboveTheClientArea() {
+        QMenuBar* bar = w->view.menuBar();
+        QVERIFY(bar && bar->isVisible() && bar->height() > 0);
+        QCOMPARE(bar->geometry(), QRect(0, 0, 573, bar->height()));
+        QStringList titles;
+        for (QAction* menu : bar->actions()) titles << menu->text();
+        QCOMPARE(titles, QStringList({"&File", "&Options", "&Tools", "&Help"}));
+        MainMenu& menu = w->window().menu();
+        const auto enabled = [&](const char* name) {
+            menu.refresh();
+            return menu.action(name)->isEnabled();
+        };
+        QVERIFY(enabled("open") && enabled("saveMolecule"));
+        QVERIFY(!enabled("saveReport"));
+        QVERIFY(!enabled("sweep"));  // until a sweep window is given
+        QCOMPARE(menu.action("open")->shortcut(), QKeySequence("Ctrl+O"));
+        QCOMPARE(menu.action("saveMolecule")->shortcut(), QKeySequence("Ctrl+S"));
+        QCOMPARE(menu.action("sweep")->shortcut(), QKeySequence("Ctrl+T"));
+        QVERIFY(MainMenu::aboutText().contains("LGPL"));
+        QVERIFY(MainMenu::aboutText().contains("Mozilla Public License 2.0"));
+        QVERIFY(MainMenu::aboutText().contains("MIT"));
+        QVERIFY(MainMenu::aboutText().contains("BSD 3-clause"));
+
+        w->spinUp("spnN", -1, 2);
+        w->press(QKeySequence("Alt+N"));
+        QVERIFY(w->form.find(moltherm::app::ControlName::optNonlinear)->selected);
+        QVERIFY(!bar->activeAction());
+        w->enter("txtName", -1, "H2O");
+        w->enter("txtMolarMass", -1, "18.015");
+        for (int k = 1; k <= 3; ++k) w->enter("txtRotationalConst", k, "10");
+        for (int k = 1; k <= 3; ++k) w->enter("txtFreq", k, "1000");
+        w->click("cmdCalc");
+        QVERIFY(enabled("saveReport"));
+        saveScreenshot("-results");
+
+        w->press(QKeySequence("Ctrl+Q"));
+        QTRY_VERIFY(!w->view.isVisible());
+    }
+
+    void optionsDialogReadsItsFields_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");  // empty: accepted
+        QTest::newRow("1 atm") << "pressure"
+                               << "1atm"
+                               << "";
+        QTest::newRow("pressure without unit")
+            << "pressure"
+            << "1"
+            << "pressure needs a unit: bar, atm, Pa, kPa, MPa or torr";
+        QTest::newRow("scale 0.96") << "scale"
+                                    << "0.96"
+                                    << "";
+        QTest::newRow("scale 3") << "scale"
+                                 << "3"
+                                 << "frequency scale factor must be at most 2";
+        QTest::newRow("cutoff 0") << "cutoff"
+                                  << "0"
+                                  << "quasi-RRHO entropy cutoff must be greater than 0";
+    }
+    // A bad value keeps the dialog open with its message; a good one becomes the options of
+    // the next "Calc", and the menu item is checked while any option differs from the default.
+    void optionsDialogReadsItsFields() {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        moltherm::ThermoOptions options;
+        ThermoOptionsDialog dialog(options);
+        auto edits = dialog.findChildren<QLineEdit*>();
+        auto boxes = dialog.findChildren<QCheckBox*>();
+        // Fields in creation order: pressure, concentration, scale, ZPE factor, three cutoffs.
+        if (field == "pressure") edits[0]->setText(text);
+        if (field == "scale") edits[2]->setText(text);
+        if (field == "cutoff") {
+            boxes[1]->setChecked(true);
+            edits[4]->setText(text);
+        }
+        dialog.accept();
+        QCOMPARE(dialog.message(), message);
+        QCOMPARE(dialog.result(), message.isEmpty() ? QDialog::Accepted : QDialog::Rejected);
+        if (!message.isEmpty()) return;
+        const moltherm::ThermoOptions& got = dialog.accepted();
+        QVERIFY(!got.isDefault());
+        if (field == "pressure") QCOMPARE(got.standardState.pascal(), 101325.0);
+        if (field == "scale") QCOMPARE(got.frequencyScale, 0.96);
+
+        MainMenu& menu = w->window().menu();
+        menu.refresh();
+        QVERIFY(!menu.action("thermochemistry")->isChecked());
+        w->form.setOptions(got);
+        menu.refresh();
+        QVERIFY(menu.action("thermochemistry")->isChecked());
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::RestoreDefaults)->click();
+        dialog.accept();
+        QVERIFY(dialog.accepted().isDefault());
+    }
+
     void manyRowsStayReachable_data() {
         QTest::addColumn<int>("atoms");
         QTest::addColumn<int>("levels");
         QTest::addColumn<QRect>("frame");
-        QTest::newRow("12 levels added: taller") << 1 << 12 << QRect(184, 101, 573, 511);
-        QTest::newRow("15 linear atoms, 40 rows: moved up") << 15 << 0 << QRect(184, 48, 573, 976);
+        QTest::newRow("12 levels added: taller") << 1 << 12 << QRect(184, 101, 573, 530);
+        QTest::newRow("15 linear atoms, 40 rows: moved up") << 15 << 0 << QRect(184, 29, 573, 995);
         QTest::newRow("40 linear atoms, 115 rows: screen high")
             << 40 << 0 << QRect(184, 0, 587, 1024);
     }
@@ -249,7 +355,7 @@ class WindowTest : public QObject {
         QCOMPARE(QRect(box.left, box.top, box.width, box.height), QRect(120, 800, 8355, 5395));
         QCOMPARE(w->widget("txtAns")->geometry(), QRect(8, 53, 557, 360));
         QVERIFY(screen.contains(OnScreen(*w->widget("txtAns"))));
-        QCOMPARE(area->viewport()->size(), w->view.size());
+        QCOMPARE(area->viewport()->size(), w->view.size() - QSize(0, w->view.menuBar()->height()));
         saveScreenshot("-results");
     }
 };

@@ -1,0 +1,228 @@
+// Opening molecule files and quantum-chemistry outputs into the window's boxes, refusing what
+// the boxes cannot hold, and saving the boxes as a molecule file.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/molecule_file_commands.h"
+#include "calc/molecule_json.h"
+#include "cli/run.h"
+#include "form_fixture.h"
+#include "qcio/read_qc_file.h"
+
+namespace moltherm::app::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using enum ControlName;
+
+// Every control but the error box, which the refusals write to, one per line.
+std::string Boxes(const frmMoltherm& form) {
+    std::string all;
+    for (const Control* c : form.controls())
+        if (c->id.name != ControlName::txtError)
+            all += IdText(c->id) + " " + c->text + (c->visible ? " shown" : "") +
+                   (c->enabled ? " enabled" : "") + (c->selected ? " selected" : "") + "\n";
+    return all;
+}
+
+// The boxes "Calc" reads: an atom's window reads none of the molecule's, whatever they hold.
+CalcInputTexts WithoutTemperature(CalcInputTexts texts) {
+    texts.temperature.clear();
+    if (texts.atomCount == "1") {
+        texts.sigma.clear();
+        texts.rotConsts = {};
+        texts.wavenumbers.clear();
+        texts.vibDegeneracies.clear();
+    }
+    return texts;
+}
+
+bool operator==(const CalcInputTexts& a, const CalcInputTexts& b) {
+    return std::tie(a.name, a.atomCount, a.molarMass, a.energies, a.sigma, a.nonlinear, a.rotConsts,
+                    a.wavenumbers, a.vibDegeneracies, a.elecDegeneracies) ==
+           std::tie(b.name, b.atomCount, b.molarMass, b.energies, b.sigma, b.nonlinear, b.rotConsts,
+                    b.wavenumbers, b.vibDegeneracies, b.elecDegeneracies);
+}
+
+// The report the command line writes for a molecule file at 298.15 K, as the window shows it.
+std::string CommandLineReport(const fs::path& file, const Clock& clock) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    const std::string path = file.string();
+    const char* argv[] = {"moltherm-cli", path.c_str(), "-T", "298.15", "--crlf"};
+    EXPECT_EQ(cli::RunCli(5, argv, {in, out, err}, clock), 0) << err.str();
+    return out.str();
+}
+
+struct OpenRow {
+    const char* name;
+    const char* file;          // under the source folder
+    std::vector<Step> before;  // what the user did first
+    bool sameAsCommandLine;    // a molecule file the command line reads
+};
+
+class OpenFile : public ::testing::TestWithParam<OpenRow> {};
+
+// The file fills the boxes with exactly its molecule, and "Calc" on them reports what the
+// command line reports for the same file.
+TEST_P(OpenFile, FillsTheBoxesAsTyped) {
+    const OpenRow& row = GetParam();
+    const fs::path file = fs::path(MOLTHERM_SOURCE_DIR) / row.file;
+    Session s;
+    for (const Step& step : row.before) step(s);
+    ASSERT_EQ(OpenMoleculeFile(s.form, file), std::nullopt);
+    EXPECT_FALSE(s.c(txtError).visible);
+
+    std::vector<std::string> warnings;
+    const auto qc = qcio::ReadQcFile(file);
+    const auto expected =
+        qc ? DescribeQcResult(*qc, file.stem().string(), qcio::ImaginaryModes::Drop, warnings)
+           : ReadMoleculeJson([&] {
+                 std::ifstream in(file);
+                 return std::string(std::istreambuf_iterator<char>(in), {});
+             }());
+    ASSERT_TRUE(expected);
+    EXPECT_TRUE(WithoutTemperature(s.form.inputTexts()) == WithoutTemperature(TextsOf(*expected)));
+
+    Type(txtTemp, "298.15")(s);
+    Press(cmdCalc)(s);
+    ASSERT_FALSE(s.c(txtError).visible) << s.c(txtError).text;
+    if (row.sameAsCommandLine) {
+        EXPECT_EQ(s.c(txtAns).text, CommandLineReport(file, s.clock));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OpenFile,
+    ::testing::Values(
+        OpenRow{"WaterJsonOverArgon", "examples/h2o.json", {}, true},
+        OpenRow{"ArgonJsonOverWater", "examples/ar.json", {Enter(WaterTexts)}, true},
+        OpenRow{
+            "Cl2JsonInResultsMode", "examples/cl2.json", {Enter(WaterTexts), Press(cmdCalc)}, true},
+        OpenRow{"GaussianMethane", "tests/data/gaussian/methane.log", {Enter(HclTexts)}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusalRow {
+    const char* name;
+    std::function<void(MoleculeDescription&)> change;
+    const char* message;
+};
+
+class RefuseMolecule : public ::testing::TestWithParam<RefusalRow> {};
+
+// What the boxes cannot hold is refused with its message and leaves every box as it was.
+TEST_P(RefuseMolecule, LeavesTheBoxesUnchanged) {
+    MoleculeDescription water;
+    water.name = "H2O";
+    water.atoms = 3;
+    water.molarMass = 18.015;
+    water.shape = Shape::kNonlinear;
+    water.sigma = 2;
+    water.rotationalConstants = {27.877, 14.512, 9.285};
+    water.modes = {{3657, 1}, {1595, 1}, {3756, 1}};
+    GetParam().change(water);
+    Session s;
+    Enter(HclTexts)(s);
+    const std::string before = Boxes(s.form);
+    EXPECT_EQ(OpenMolecule(s.form, water), GetParam().message);
+    EXPECT_EQ(s.c(txtError).text, GetParam().message);
+    EXPECT_TRUE(s.c(txtError).visible);
+    EXPECT_EQ(Boxes(s.form), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Molecules, RefuseMolecule,
+    ::testing::Values(RefusalRow{"TransitionState",
+                                 [](MoleculeDescription& m) {
+                                     m.atoms = 4;
+                                     m.modes.push_back({500, 2});
+                                     m.droppedImaginary = 1;
+                                 },
+                                 "Cannot open: 1 imaginary mode(s) left out (a transition state)"},
+                      RefusalRow{"TooManyAtoms", [](MoleculeDescription& m) { m.atoms = 10925; },
+                                 "Cannot open: 10925 atoms, the window holds 1 to 10924"},
+                      RefusalRow{"ModesShort", [](MoleculeDescription& m) { m.modes.pop_back(); },
+                                 "Cannot open: the vibrations count 2 modes, not 3"},
+                      RefusalRow{"LinearSigma3",
+                                 [](MoleculeDescription& m) {
+                                     m.shape = Shape::kLinear;
+                                     m.modes.push_back({600, 1});
+                                     m.sigma = 3;
+                                 },
+                                 "Cannot open: symmetry number 3"},
+                      RefusalRow{"GroundLevelOff0",
+                                 [](MoleculeDescription& m) { m.levels[0].energy = 5; },
+                                 "Cannot open: the ground level is not at 0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct BadFileRow {
+    const char* name;
+    const char* text;
+    const char* message;
+};
+
+class OpenBadFile : public ::testing::TestWithParam<BadFileRow> {};
+
+// A file that does not read gets one line naming it and the field at fault; the boxes stay.
+TEST_P(OpenBadFile, LeavesTheBoxesUnchanged) {
+    const fs::path file = fs::temp_directory_path() / "moltherm_bad.json";
+    std::ofstream(file) << GetParam().text;
+    Session s;
+    Enter(WaterTexts)(s);
+    const std::string before = Boxes(s.form);
+    EXPECT_EQ(OpenMoleculeFile(s.form, file), GetParam().message);
+    EXPECT_EQ(s.c(txtError).text, GetParam().message);
+    EXPECT_EQ(Boxes(s.form), before);
+    fs::remove(file);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OpenBadFile,
+    ::testing::Values(BadFileRow{"NotJson", "{\"name\": ", "moltherm_bad.json: not JSON"},
+                      BadFileRow{"UnknownKey", R"({"name": "X", "mass": 1})",
+                                 "moltherm_bad.json: unknown key \"mass\""},
+                      BadFileRow{"TwoMolecules", R"([{"name": "A"}, {"name": "B"}])",
+                                 "moltherm_bad.json: holds 2 molecules, not one"},
+                      BadFileRow{"WavenumberAsBadText",
+                                 R"({"name": "X", "molar_mass": "36.46", "atoms": 2,
+                       "rotational_constants": [10.59], "vibrations": [{"wavenumber": "x"}]})",
+                                 "moltherm_bad.json: vibration 1: wavenumber is not a number"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Numbers written as texts read as the boxes read them.
+TEST(OpenMolecule, NumbersAsTexts) {
+    const fs::path file = fs::temp_directory_path() / "moltherm_texts.json";
+    std::ofstream(file) << R"({"name": "HCl", "molar_mass": "36.46", "atoms": 2,
+        "rotational_constants": ["10.59"], "vibrations": [{"wavenumber": "2990.9"}]})";
+    Session s;
+    ASSERT_EQ(OpenMoleculeFile(s.form, file), std::nullopt);
+    EXPECT_EQ(s.c(txtMolarMass).text, "36.46");
+    EXPECT_EQ(s.c({txtFreq, 1}).text, "2990.9");
+    fs::remove(file);
+}
+
+// Saving writes what the command line reads back into the same boxes; a box "Calc" refuses
+// writes nothing.
+TEST(SaveMolecule, RoundTripsThroughTheFile) {
+    const fs::path file = fs::temp_directory_path() / "moltherm_save_test.json";
+    fs::remove(file);
+    Session saved;
+    for (const Step& step :
+         {Enter(WaterTexts), Up({spnDegen, 1}), Press(cmdAddState), Type({txtEnergy, 1}, "123.25"),
+          Up({spnEnergyDegen, 1}), Type(txtMolarMass, "abc")})
+        step(saved);
+    EXPECT_EQ(SaveMoleculeFile(saved.form, file), "Invalid molar mass");
+    EXPECT_FALSE(fs::exists(file));
+    Type(txtMolarMass, "18.015")(saved);
+    ASSERT_EQ(SaveMoleculeFile(saved.form, file), std::nullopt);
+
+    Session opened;
+    ASSERT_EQ(OpenMoleculeFile(opened.form, file), std::nullopt);
+    EXPECT_TRUE(WithoutTemperature(opened.form.inputTexts()) ==
+                WithoutTemperature(saved.form.inputTexts()));
+    fs::remove(file);
+}
+
+}  // namespace
+}  // namespace moltherm::app::testing
