@@ -6,6 +6,7 @@
 
 #include "cli/molecule_calc.h"
 #include "engine/constants.h"
+#include "engine/options.h"
 
 namespace moltherm::cli {
 
@@ -16,6 +17,7 @@ struct OutputStyle {
     bool crlf = false;  // CR LF line ends instead of LF
     std::string stamp;  // the text heading's date and time
     double avogadro = PhysicalConstants{}.avogadro;
+    ThermoOptions thermo;  // the options every molecule was computed with
 };
 
 // Writes the molecules' outcomes to standard output in one format, in the order given.

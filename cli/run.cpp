@@ -75,6 +75,7 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
     OutputStyle style;
     style.format = options.format;
     style.crlf = options.crlf;
+    style.thermo = options.thermo;
     style.stamp = options.timestamp ? *options.timestamp : ClockStamp(clock);
     const std::unique_ptr<OutcomeWriter> writer = MakeOutcomeWriter(io.out, style);
     const PhysicalConstants constants;
@@ -84,8 +85,9 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
     for (std::size_t i = 0; i < file.molecules.size(); ++i) {
         MoleculeRead read = ReadMolecule(file.molecules[i], i + 1);
         const std::string label = read.entry.label;
-        const MoleculeOutcome outcome = CalculateMolecule(
-            constants, std::move(read.entry), options.temperatures, style.stamp, read.problem);
+        const MoleculeOutcome outcome =
+            CalculateMolecule(constants, std::move(read.entry), options.temperatures, style.stamp,
+                              options.thermo, read.problem);
         if (!outcome.ok()) {
             anyRefused = true;
             // On a terminal the message then stands after the molecules before it.
