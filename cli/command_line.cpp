@@ -109,9 +109,21 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     app.set_version_flag("--version", std::string(kProgramName) + " " + MOLTHERM_VERSION);
 
     CliOptions options;
-    app.add_option("MOLECULE", options.input,
-                   "JSON file with one molecule or an array of molecules; - reads standard input")
+    app.add_option("MOLECULE", options.inputs,
+                   "JSON file with one molecule or an array of molecules, or the output of a "
+                   "frequency job (Gaussian, ORCA, xtb, Psi4, Molden), told apart by content; - "
+                   "reads standard input")
         ->required();
+    const std::map<std::string, qcio::ImaginaryModes> policies{
+        {"refuse", qcio::ImaginaryModes::Refuse},
+        {"drop", qcio::ImaginaryModes::Drop},
+        {"invert", qcio::ImaginaryModes::Invert}};
+    app.add_option("--imaginary", options.imaginary,
+                   "Imaginary modes of an output: refuse the molecule, drop them or invert them")
+        ->transform(CLI::CheckedTransformer(policies).description(""))
+        ->transform(CLI::IsMember({"refuse", "drop", "invert"}))
+        ->type_name("TEXT")
+        ->default_str("refuse");
     std::vector<std::string> temperatureArgs;
     app.add_option("-T,--temperature", temperatureArgs,
                    "Temperature in K, or a range START:STOP:STEP (STOP included when on the "

@@ -6,6 +6,7 @@
 
 #include "cli/outcome_writer.h"
 #include "engine/options.h"
+#include "qcio/molecule_modes.h"
 
 namespace moltherm::cli {
 
@@ -13,7 +14,8 @@ inline constexpr const char* kProgramName = "moltherm-cli";
 inline constexpr const char* kDefaultTemperature = "298.15";
 
 struct CliOptions {
-    std::string input;  // a path, or "-" for standard input
+    std::vector<std::string> inputs;  // paths, "-" for standard input; never empty
+    qcio::ImaginaryModes imaginary = qcio::ImaginaryModes::Refuse;
     // As typed for single values, the exact text of each point for a range; in order, never
     // empty.
     std::vector<std::string> temperatures;
