@@ -138,6 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     ThermoOptions, UsageError,
     ::testing::Values(
+        Usage{"ImaginaryPolicy", "hcl.json --imaginary keep", "",
+              "--imaginary: keep not in {refuse,drop,invert} (see --help)"},
         Usage{"PressureWithoutUnit", "hcl.json --pressure 1", "",
               "pressure needs a unit: bar, atm, Pa, kPa, MPa or torr"},
         Usage{"PressureUnknownUnit", "hcl.json --pressure 1psi", "",

@@ -44,6 +44,19 @@ std::vector<double> JsonValues(const Json& molecule) {
     return {total.at("S").get<double>(), total.at("G").get<double>()};
 }
 
+// What the file printed otherwise than its geometry gives is a warning; the geometry wins.
+TEST(QcFiles, DisagreementsAreWarnedOnStandardError) {
+    std::string text = ReadFile(kMethane);
+    text.replace(text.find("Rotational symmetry number 12."), 30, "Rotational symmetry number  6.");
+    const std::string path = ScratchFile("sigma.log", &text);
+    const RunResult run = RunInProcess({path, "--format", "json"});
+    EXPECT_EQ(std::pair(run.exitCode, run.err),
+              std::pair(0, std::string("moltherm-cli: sigma.log: warning: the file's symmetry "
+                                       "number 6 differs from 12 (point group Td); using 12\n")));
+    EXPECT_EQ(JsonValues(Json::parse(run.out).at(0)),
+              DescribedValues(kMethane, qcio::ImaginaryModes::Refuse));
+}
+
 TEST(QcFiles, MixWithMoleculeFilesAndRefuseOnlyThemselves) {
     const RunResult run =
         RunInProcess({kMethane, ExamplePath("ar.json"), MethaneCopy("broken.log", false),
