@@ -132,14 +132,16 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         ->allow_extra_args(false)
         // -T=500 as --temperature=500; no temperature starts with "=".
         ->transform([](std::string text) { return text.starts_with('=') ? text.substr(1) : text; });
-    const std::map<std::string, OutputFormat> formats{
-        {"text", OutputFormat::kText}, {"json", OutputFormat::kJson}, {"csv", OutputFormat::kCsv}};
+    const std::map<std::string, OutputFormat> formats{{"text", OutputFormat::kText},
+                                                      {"json", OutputFormat::kJson},
+                                                      {"csv", OutputFormat::kCsv},
+                                                      {"molecule", OutputFormat::kMolecule}};
     app.add_option("--format", options.format,
                    "text: the report; json: one document with all values; csv: one row per "
-                   "molecule and temperature")
+                   "molecule and temperature; molecule: the molecules read, as one molecule file")
         ->transform(CLI::CheckedTransformer(formats).description(""))
         // Checked first, for a plain message that offers only the names.
-        ->transform(CLI::IsMember({"text", "json", "csv"}))
+        ->transform(CLI::IsMember({"text", "json", "csv", "molecule"}))
         ->type_name("TEXT")
         ->default_str("text");
     app.add_flag("--crlf", options.crlf, "End lines with CR LF instead of LF");

@@ -10,7 +10,7 @@
 
 namespace moltherm::cli {
 
-enum class OutputFormat { kText, kJson, kCsv };
+enum class OutputFormat { kText, kJson, kCsv, kMolecule };
 
 struct OutputStyle {
     OutputFormat format = OutputFormat::kText;

@@ -105,9 +105,9 @@ INSTANTIATE_TEST_SUITE_P(Options, UsageError,
                                    "The following argument was not expected: --cr (see --help)"},
                              Usage{"NoMolecule", "", "", "MOLECULE is required (see --help)"},
                              Usage{"UnknownFormat", "hcl.json --format xml", "",
-                                   "--format: xml not in {text,json,csv} (see --help)"},
+                                   "--format: xml not in {text,json,csv,molecule} (see --help)"},
                              Usage{"FormatByNumber", "hcl.json --format 1", "",
-                                   "--format: 1 not in {text,json,csv} (see --help)"},
+                                   "--format: 1 not in {text,json,csv,molecule} (see --help)"},
                              Usage{"NoFile", "/none/x.json", "",
                                    "/none/x.json: No such file or directory"},
                              Usage{"Directory", "/", "", "/: is a directory"}),
@@ -223,7 +223,7 @@ TEST(Program, VersionAndHelpWithTheUnitsOfJsonAndCsv) {
     EXPECT_EQ(help.exitCode, 0);
     std::replace(help.out.begin(), help.out.end(), '\n', ' ');
     for (const char* text : {"Usage: moltherm-cli [OPTIONS] MOLECULE", "-T,--temperature",
-                             "--format TEXT:{text,json,csv}=text", "--crlf", "--timestamp",
+                             "--format TEXT:{text,json,csv,molecule}=text", "--crlf", "--timestamp",
                              "temperature is in K, q is per molecule (the report's q/N), U, H, A "
                              "and G are in J/mol, S and Cp in J/(K mol)."})
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
