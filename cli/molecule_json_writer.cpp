@@ -64,6 +64,9 @@ void MoleculeJsonWriter::write(const MoleculeOutcome& outcome) {
         out += " \"vibrations\": ";
         AppendRows(out, "wavenumber", d.vibFreq.data() + 1, texts.vibDegeneracies,
                    static_cast<std::size_t>(d.nModes));
+        if (outcome.entry.droppedImaginary > 0)
+            out +=
+                ", \"imaginary_modes_dropped\": " + std::to_string(outcome.entry.droppedImaginary);
     }
     out += ',';
     out += eol();

@@ -31,6 +31,7 @@ QcMoleculeRead ReadQcMolecule(const std::string& path, std::string_view text,
         return read;
     }
     read.entry.texts = TextsOf(*molecule);
+    read.entry.droppedImaginary = molecule->droppedImaginary;
     // An atom keeps the window's one empty row.
     read.entry.nModes = static_cast<std::int16_t>(
         read.entry.texts.wavenumbers.empty() ? 1 : read.entry.texts.wavenumbers.size());

@@ -104,5 +104,52 @@ INSTANTIATE_TEST_SUITE_P(Cli, ImaginaryPolicy,
                                                          " 1.  1373.54   (3)\n"}),
                          [](const auto& info) { return std::string(info.param.policy); });
 
+struct RoundTrip {
+    const char* name;
+    std::vector<std::string> files;  // under the fixtures' folder, or an example
+    std::vector<std::string> options;
+};
+void PrintTo(const RoundTrip& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MoleculeFormat : public ::testing::TestWithParam<RoundTrip> {};
+
+// The molecule file written reads back to the same report, at several temperatures and options.
+TEST_P(MoleculeFormat, RoundTripGivesTheSameReport) {
+    const RoundTrip& c = GetParam();
+    std::vector<std::string> args;
+    for (const std::string& file : c.files)
+        args.push_back(file.ends_with(".json") ? ExamplePath(file)
+                                               : std::string(MOLTHERM_QC_DATA) + "/" + file);
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    args.insert(args.end(), {"-T", "100:1000:450"});
+    std::vector<std::string> asMolecules = args;
+    asMolecules.insert(asMolecules.end(), {"--format", "molecule"});
+    const RunResult written = RunInProcess(asMolecules);
+    ASSERT_EQ(std::pair(written.exitCode, written.err), std::pair(0, std::string()));
+    ASSERT_EQ(Json::parse(written.out).size(),
+              c.files[0] == "molecules.json" ? 5u : c.files.size());
+    const RunResult direct = RunInProcess(args);
+    args.erase(args.begin(), args.begin() + static_cast<long>(c.files.size()));
+    args.insert(args.begin(), "-");
+    EXPECT_EQ(RunInProcess(args, written.out), direct);
+    EXPECT_EQ(direct.exitCode, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, MoleculeFormat,
+    ::testing::Values(RoundTrip{"Examples", {"molecules.json"}, {}},
+                      RoundTrip{
+                          "GaussianAndOrca", {"gaussian/methane.log", "orca/dvb_ir_6.0.out"}, {}},
+                      RoundTrip{"LinearHessianXtbPsi4Molden",
+                                {"orca/HC2Cl_linear.hess", "xtb/g98.out", "psi4/dvb_ir_rhf_1.7.out",
+                                 "molden/dvb_ir.molden"},
+                                {"--scale", "0.97"}},
+                      RoundTrip{"TransitionStateWithADroppedMode",
+                                {"gaussian/HCN_triplet.out"},
+                                {"--imaginary", "drop"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace moltherm::cli::testing
