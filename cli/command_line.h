@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "cli/outcome_writer.h"
+#include "engine/options.h"
+#include "qcio/molecule_modes.h"
 
 namespace moltherm::cli {
 
@@ -12,8 +14,12 @@ inline constexpr const char* kProgramName = "moltherm-cli";
 inline constexpr const char* kDefaultTemperature = "298.15";
 
 struct CliOptions {
-    std::string input;                      // a path, or "-" for standard input
-    std::vector<std::string> temperatures;  // as typed, in order; never empty
+    std::vector<std::string> inputs;  // paths, "-" for standard input; never empty
+    qcio::ImaginaryModes imaginary = qcio::ImaginaryModes::Refuse;
+    // As typed for single values, the exact text of each point for a range; in order, never
+    // empty.
+    std::vector<std::string> temperatures;
+    ThermoOptions thermo;  // the conventions of every molecule's calculation
     OutputFormat format = OutputFormat::kText;
     bool crlf = false;
     std::optional<std::string> timestamp;  // replaces the clock's date and time

@@ -14,9 +14,10 @@ namespace moltherm::cli {
 namespace {
 
 using Keys = std::span<const std::string_view>;
-constexpr std::array<std::string_view, 8> kMoleculeKeys = {
-    "name",       "molar_mass",       "atoms", "shape", "symmetry_number", "rotational_constants",
-    "vibrations", "electronic_levels"};
+constexpr std::array<std::string_view, 9> kMoleculeKeys = {
+    "name",       "molar_mass",        "atoms",
+    "shape",      "symmetry_number",   "rotational_constants",
+    "vibrations", "electronic_levels", "imaginary_modes_dropped"};
 constexpr std::array<std::string_view, 2> kVibrationKeys = {"wavenumber", "degeneracy"};
 constexpr std::array<std::string_view, 2> kLevelKeys = {"energy", "degeneracy"};
 

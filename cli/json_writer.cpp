@@ -25,6 +25,47 @@ void AppendContribution(std::string& out, const char* key, const Contribution& c
     out += '}';
 }
 
+// The options that differ from the defaults, with the pressure in Pa and the concentration in
+// mol/L; nothing with the defaults.
+void AppendOptions(std::string& out, const ThermoOptions& options) {
+    if (options.isDefault()) return;
+    out += ",\"options\":{";
+    bool first = true;
+    const auto key = [&out, &first](const char* name) {
+        out += first ? "\"" : ",\"";
+        first = false;
+        out += name;
+        out += "\":";
+    };
+    const StandardState& state = options.standardState;
+    if (state.kind == StandardState::Kind::kConcentration) {
+        key("concentration");
+        AppendJsonNumber(out, state.value);
+    } else if (!state.isOneBar()) {
+        key("pressure");
+        AppendJsonNumber(out, state.pascal());
+    }
+    if (options.frequencyScale != 1) {
+        key("frequency_scale");
+        AppendJsonNumber(out, options.frequencyScale);
+    }
+    if (options.zeroPointEnergy) {
+        key("zero_point_energy");
+        out += "true";
+    }
+    const std::pair<const char*, std::optional<double>> values[] = {
+        {"zpe_scale", options.zpeScale},
+        {"qrrho_entropy_cutoff", options.qrrhoEntropyCutoff},
+        {"qrrho_enthalpy_cutoff", options.qrrhoEnthalpyCutoff},
+        {"raise_low_modes_to", options.raiseLowModesTo}};
+    for (const auto& [name, value] : values) {
+        if (!value) continue;
+        key(name);
+        AppendJsonNumber(out, *value);
+    }
+    out += '}';
+}
+
 }  // namespace
 
 void JsonWriter::begin() {
@@ -41,6 +82,7 @@ void JsonWriter::write(const MoleculeOutcome& outcome) {
         AppendJsonString(out, *outcome.entry.name);
     else
         out += "null";
+    AppendOptions(out, style().thermo);
     if (!outcome.ok()) {
         out += ",\"error\":";
         AppendJsonString(out, *outcome.error);

@@ -22,6 +22,7 @@ std::string AtTemperature(std::string_view temperatureText, const std::string& m
 
 MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEntry entry,
                                   std::span<const std::string> temperatures, std::string_view stamp,
+                                  const ThermoOptions& options,
                                   const std::optional<MoleculeProblem>& problem) {
     MoleculeOutcome outcome;
     outcome.entry = std::move(entry);
@@ -29,6 +30,7 @@ MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEn
     texts.temperature = temperatures.front();
 
     CalcSession session(constants);
+    session.SetOptions(options);
     session.record().nModes = outcome.entry.nModes;
     session.record().lastLevel = outcome.entry.lastLevel;
     const auto read = session.Read(texts);

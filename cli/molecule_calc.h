@@ -9,6 +9,7 @@
 #include "calc/record.h"
 #include "cli/molecule_entry.h"
 #include "engine/constants.h"
+#include "engine/options.h"
 #include "engine/results.h"
 
 namespace moltherm::cli {
@@ -35,8 +36,10 @@ struct MoleculeOutcome {
 // message: `temperature "1e300": Invalid Temperature`. `stamp` stands in the summary's
 // heading where the window shows its date and time. A problem of the file refuses the
 // molecule unless the window's checks refuse it first. `temperatures` must not be empty.
+// `options` are the conventions of the calculation; the summary names those in force.
 MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEntry entry,
                                   std::span<const std::string> temperatures, std::string_view stamp,
+                                  const ThermoOptions& options,
                                   const std::optional<MoleculeProblem>& problem = std::nullopt);
 
 }  // namespace moltherm::cli

@@ -17,6 +17,8 @@ struct MoleculeEntry {
     CalcInputTexts texts;             // all but the temperature, which the run supplies
     std::int16_t nModes = 0;
     std::int16_t lastLevel = 0;
+    // Imaginary modes left out of a transition state: its modes add up to 3N-6 (3N-5) less this.
+    int droppedImaginary = 0;
 };
 
 // The groups of boxes in the order of the window's checks (the atom count and shape, which the

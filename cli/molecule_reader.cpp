@@ -182,7 +182,13 @@ class Reader {
             !entries(*list, kVibrationList, texts_.wavenumbers, texts_.vibDegeneracies))
             return false;
         afterGroup_ = true;
-        const int offset = texts_.nonlinear ? 6 : 5;
+        if (const Json* dropped = Find(m_, "imaginary_modes_dropped")) {
+            std::string ignored;
+            if (!ok(WholeNumber(*dropped, "imaginary_modes_dropped", 3,
+                                read_.entry.droppedImaginary, ignored)))
+                return false;
+        }
+        const int offset = (texts_.nonlinear ? 6 : 5) + read_.entry.droppedImaginary;
         const long long expected = 3LL * atoms_ - offset;
         if (degeneracySum_ > expected)
             return fail("vibrations: degeneracies add up to " + std::to_string(degeneracySum_) +

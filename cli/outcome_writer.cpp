@@ -2,6 +2,7 @@
 
 #include "cli/csv_writer.h"
 #include "cli/json_writer.h"
+#include "cli/molecule_json_writer.h"
 #include "cli/text_writer.h"
 
 namespace moltherm::cli {
@@ -18,6 +19,8 @@ std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(std::ostream& out, const Output
             return std::make_unique<JsonWriter>(out, style);
         case OutputFormat::kCsv:
             return std::make_unique<CsvWriter>(out, style);
+        case OutputFormat::kMolecule:
+            return std::make_unique<MoleculeJsonWriter>(out, style);
         case OutputFormat::kText:
             break;
     }

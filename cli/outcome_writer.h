@@ -7,16 +7,18 @@
 
 #include "cli/molecule_calc.h"
 #include "engine/constants.h"
+#include "engine/options.h"
 
 namespace moltherm::cli {
 
-enum class OutputFormat { kText, kJson, kCsv };
+enum class OutputFormat { kText, kJson, kCsv, kMolecule };
 
 struct OutputStyle {
     OutputFormat format = OutputFormat::kText;
     bool crlf = false;  // CR LF line ends instead of LF
     std::string stamp;  // the text heading's date and time
     double avogadro = PhysicalConstants{}.avogadro;
+    ThermoOptions thermo;  // the options every molecule was computed with
 };
 
 // Writes the molecules' outcomes to standard output in one format, in the order given.

@@ -15,6 +15,8 @@
 #include "cli/molecule_calc.h"
 #include "cli/molecule_reader.h"
 #include "cli/outcome_writer.h"
+#include "cli/qc_molecule.h"
+#include "qcio/read_qc_file.h"
 
 namespace moltherm::cli {
 namespace {
@@ -58,34 +60,54 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
     }
     const CliOptions& options = *commandLine.options;
 
-    std::string text;
-    if (auto error = ReadInput(options.input, io.in, text)) {
-        io.err << ProgramMessage(*error);
-        return 2;
-    }
-    const std::string source = options.input == "-" ? "standard input" : options.input;
-    const MoleculeFile file = ReadMoleculeFile(std::move(text));
-    if (const auto& syntax = file.syntaxError) {
-        io.err << ProgramMessage(source + ": not valid JSON: " + syntax->reason + " (line " +
-                                 std::to_string(syntax->line) + ", column " +
-                                 std::to_string(syntax->column) + ")");
-        return 2;
+    // Every file is read before anything is written: one that cannot be read, or a molecule
+    // file that is not JSON, is a usage error.
+    struct Input {
+        std::string path;
+        std::string text;
+        bool quantumChemistry = false;
+        MoleculeFile file;
+    };
+    std::vector<Input> inputs;
+    for (const std::string& path : options.inputs) {
+        Input input{path, {}, false, {}};
+        if (auto error = ReadInput(path, io.in, input.text)) {
+            io.err << ProgramMessage(*error);
+            return 2;
+        }
+        input.quantumChemistry = qcio::DetectFormat(input.text).has_value();
+        if (!input.quantumChemistry) {
+            input.file = ReadMoleculeFile(std::move(input.text));
+            if (const auto& syntax = input.file.syntaxError) {
+                const std::string source = path == "-" ? "standard input" : path;
+                io.err << ProgramMessage(source + ": not valid JSON: " + syntax->reason +
+                                         " (line " + std::to_string(syntax->line) + ", column " +
+                                         std::to_string(syntax->column) + ")");
+                return 2;
+            }
+        }
+        inputs.push_back(std::move(input));
     }
 
     OutputStyle style;
     style.format = options.format;
     style.crlf = options.crlf;
+    style.thermo = options.thermo;
     style.stamp = options.timestamp ? *options.timestamp : ClockStamp(clock);
     const std::unique_ptr<OutcomeWriter> writer = MakeOutcomeWriter(io.out, style);
     const PhysicalConstants constants;
     bool anyRefused = false;
-
-    writer->begin();
-    for (std::size_t i = 0; i < file.molecules.size(); ++i) {
-        MoleculeRead read = ReadMolecule(file.molecules[i], i + 1);
-        const std::string label = read.entry.label;
-        const MoleculeOutcome outcome = CalculateMolecule(
-            constants, std::move(read.entry), options.temperatures, style.stamp, read.problem);
+    const auto compute = [&](MoleculeEntry entry, const std::optional<MoleculeProblem>& problem,
+                             const std::optional<std::string>& error) {
+        const std::string label = entry.label;
+        MoleculeOutcome outcome;
+        if (error) {
+            outcome.entry = std::move(entry);
+            outcome.error = *error;
+        } else {
+            outcome = CalculateMolecule(constants, std::move(entry), options.temperatures,
+                                        style.stamp, options.thermo, problem);
+        }
         if (!outcome.ok()) {
             anyRefused = true;
             // On a terminal the message then stands after the molecules before it.
@@ -93,6 +115,23 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
             io.err << kProgramName << ": " << label << ": " << *outcome.error << '\n';
         }
         writer->write(outcome);
+    };
+
+    writer->begin();
+    for (const Input& input : inputs) {
+        if (input.quantumChemistry) {
+            QcMoleculeRead read = ReadQcMolecule(input.path, input.text, options.imaginary);
+            writer->flush();
+            for (const std::string& warning : read.warnings)
+                io.err << kProgramName << ": " << read.entry.label << ": warning: " << warning
+                       << '\n';
+            compute(std::move(read.entry), std::nullopt, read.error);
+            continue;
+        }
+        for (std::size_t i = 0; i < input.file.molecules.size(); ++i) {
+            MoleculeRead read = ReadMolecule(input.file.molecules[i], i + 1);
+            compute(std::move(read.entry), read.problem, std::nullopt);
+        }
     }
     writer->end();
     writer->flush();

@@ -105,9 +105,9 @@ INSTANTIATE_TEST_SUITE_P(Options, UsageError,
                                    "The following argument was not expected: --cr (see --help)"},
                              Usage{"NoMolecule", "", "", "MOLECULE is required (see --help)"},
                              Usage{"UnknownFormat", "hcl.json --format xml", "",
-                                   "--format: xml not in {text,json,csv} (see --help)"},
+                                   "--format: xml not in {text,json,csv,molecule} (see --help)"},
                              Usage{"FormatByNumber", "hcl.json --format 1", "",
-                                   "--format: 1 not in {text,json,csv} (see --help)"},
+                                   "--format: 1 not in {text,json,csv,molecule} (see --help)"},
                              Usage{"NoFile", "/none/x.json", "",
                                    "/none/x.json: No such file or directory"},
                              Usage{"Directory", "/", "", "/: is a directory"}),
@@ -132,6 +132,52 @@ INSTANTIATE_TEST_SUITE_P(
               "temperature \"abc\": Invalid Temperature"},
         Usage{"BeforeTheJsonIsChecked", "- -T abc", "[1,",
               "temperature \"abc\": Invalid Temperature"}),
+    kCaseName);
+
+// Thermochemistry options and temperature ranges: the calculation's own messages.
+INSTANTIATE_TEST_SUITE_P(
+    ThermoOptions, UsageError,
+    ::testing::Values(
+        Usage{"ImaginaryPolicy", "hcl.json --imaginary keep", "",
+              "--imaginary: keep not in {refuse,drop,invert} (see --help)"},
+        Usage{"PressureWithoutUnit", "hcl.json --pressure 1", "",
+              "pressure needs a unit: bar, atm, Pa, kPa, MPa or torr"},
+        Usage{"PressureUnknownUnit", "hcl.json --pressure 1psi", "",
+              "unknown pressure unit \"psi\": use bar, atm, Pa, kPa, MPa or torr"},
+        Usage{"PressureZero", "hcl.json --pressure 0bar", "", "pressure must be greater than 0"},
+        Usage{"ConcentrationUnit", "hcl.json --concentration 1mM", "",
+              "unknown concentration unit \"mM\": use M (mol/L)"},
+        Usage{"ConcentrationNegative", "hcl.json --concentration -1", "",
+              "concentration must be greater than 0"},
+        Usage{"BothStandardStates", "hcl.json --pressure 1atm --concentration 1", "",
+              "--pressure excludes --concentration (see --help)"},
+        Usage{"ScaleZero", "hcl.json --scale 0", "", "--scale must be greater than 0"},
+        Usage{"ScaleNan", "hcl.json --scale nan", "", "--scale \"nan\" is not a number"},
+        Usage{"ZpeScaleAbove2", "hcl.json --zpe-scale 2.5", "", "--zpe-scale must be at most 2"},
+        Usage{"EntropyCutoff", "hcl.json --qrrho-entropy -100", "",
+              "--qrrho-entropy must be greater than 0"},
+        Usage{"EnthalpyCutoff", "hcl.json --qrrho-enthalpy x", "",
+              "--qrrho-enthalpy \"x\" is not a number"},
+        Usage{"RaiseCutoff", "hcl.json --raise-low-modes 0", "",
+              "--raise-low-modes must be greater than 0"},
+        Usage{"RangeEmpty", "hcl.json -T 500:300:100", "",
+              "temperature range \"500:300:100\": STOP lies below START"},
+        Usage{"RangeStepZero", "hcl.json -T 300:500:0", "",
+              "temperature range \"300:500:0\": the step must be greater than 0"},
+        Usage{"RangeStepNegative", "hcl.json -T 300:500:-1", "",
+              "temperature range \"300:500:-1\": the step must be greater than 0"},
+        Usage{"RangeTooLong", "hcl.json -T 1:100001:1", "",
+              "temperature range \"1:100001:1\": more than 100000 temperatures"},
+        Usage{"RangeOfLongestLength", "hcl.json -T 1:100000:1 -T x", "",
+              "temperature \"x\": Invalid Temperature"},
+        Usage{"RangeTwoParts", "hcl.json -T 300:500", "",
+              "temperature range \"300:500\": use START:STOP:STEP"},
+        Usage{"RangeLetters", "hcl.json -T 300:abc:10", "",
+              "temperature range \"300:abc:10\": \"abc\" is not a number"},
+        Usage{"RangeInfinite", "hcl.json -T 300:inf:10", "",
+              "temperature range \"300:inf:10\": \"inf\" is not a number"},
+        Usage{"RangeFromZero", "hcl.json -T 0:100:50", "",
+              "temperature \"0\": Invalid Temperature"}),
     kCaseName);
 
 // The parser's reason without its echo of the input, and where the text stops being JSON.
@@ -177,7 +223,7 @@ TEST(Program, VersionAndHelpWithTheUnitsOfJsonAndCsv) {
     EXPECT_EQ(help.exitCode, 0);
     std::replace(help.out.begin(), help.out.end(), '\n', ' ');
     for (const char* text : {"Usage: moltherm-cli [OPTIONS] MOLECULE", "-T,--temperature",
-                             "--format TEXT:{text,json,csv}=text", "--crlf", "--timestamp",
+                             "--format TEXT:{text,json,csv,molecule}=text", "--crlf", "--timestamp",
                              "temperature is in K, q is per molecule (the report's q/N), U, H, A "
                              "and G are in J/mol, S and Cp in J/(K mol)."})
         EXPECT_NE(help.out.find(text), std::string::npos) << text;

@@ -1,0 +1,140 @@
+// Thermochemistry options and temperature ranges on the command line: what reaches the
+// calculation, what the JSON output says was applied, and the summary lines.
+#include <nlohmann/json.hpp>
+
+#include "tests/cli/cli_test_support.h"
+
+namespace moltherm::cli::testing {
+namespace {
+
+using Json = nlohmann::json;
+
+struct OptionCase {
+    const char* name;
+    std::vector<std::string> args;
+    ThermoOptions expected;
+    Json options;       // the JSON output's "options" object; null when absent
+    std::string lines;  // the summary's lines after "Molar Mass"'s predecessor, in order
+};
+void PrintTo(const OptionCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+ThermoOptions With(void (*change)(ThermoOptions&)) {
+    ThermoOptions options;
+    change(options);
+    return options;
+}
+
+class OptionFlags : public ::testing::TestWithParam<OptionCase> {};
+
+// The water molecule's JSON results at 500 K are the session's under the expected options, bit
+// for bit, and the report names the options in force.
+TEST_P(OptionFlags, ReachTheCalculationAndAreNamed) {
+    const OptionCase& c = GetParam();
+    std::vector<std::string> args{ExamplePath("h2o.json"), "-T", "500", "--format", "json"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const RunResult run = RunInProcess(args);
+    ASSERT_EQ(std::pair(run.exitCode, run.err), std::pair(0, std::string()));
+    const Json molecule = Json::parse(run.out).at(0);
+    EXPECT_EQ(molecule.contains("options") ? molecule["options"] : Json(), c.options);
+
+    CalcSession session;
+    session.SetOptions(c.expected);
+    CalcInputTexts texts = WaterTexts();
+    texts.temperature = "500";
+    session.record().nModes = 3;
+    session.record().lastLevel = 0;
+    ASSERT_TRUE(session.Calc(texts, "X"));
+    const ThermoResults& r = session.results();
+    const Json& total = molecule.at("results").at(0).at("total");
+    const Json& vib = molecule["results"][0].at("vibrational");
+    EXPECT_EQ((std::vector{total.at("S").get<double>(), total.at("G").get<double>(),
+                           total.at("H").get<double>(), vib.at("Cp").get<double>()}),
+              (std::vector{r.total.s, r.total.g, r.total.h, r.vib.cp}));
+
+    args.resize(args.size() - c.args.size());
+    args.erase(args.begin() + 3, args.begin() + 5);
+    args.insert(args.end(), {"--timestamp", "X"});
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const std::string report = RunInProcess(args).out;
+    const std::size_t from = report.find("\nAll data"), to = report.find("\nMolar Mass");
+    ASSERT_LT(from, to) << report;
+    EXPECT_EQ(report.substr(from + 1, to - from), c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, OptionFlags,
+    ::testing::Values(OptionCase{"Defaults", {}, {}, nullptr, "All data for 1 mole at 1 bar.\n"},
+                      OptionCase{"OneBarSpelledOut",
+                                 {"--pressure", "100kPa"},
+                                 With([](ThermoOptions& o) {
+                                     o.standardState = {{}, 100, PressureUnit::kKPa};
+                                 }),
+                                 nullptr,
+                                 "All data for 1 mole at 100 kPa.\n"},
+                      OptionCase{"Atmosphere",
+                                 {"--pressure", "1atm"},
+                                 With([](ThermoOptions& o) {
+                                     o.standardState = {{}, 1, PressureUnit::kAtm};
+                                 }),
+                                 Json{{"pressure", 101325.0}},
+                                 "All data for 1 mole at 1 atm.\n"},
+                      OptionCase{"Torr",
+                                 {"--pressure=760 torr"},
+                                 With([](ThermoOptions& o) {
+                                     o.standardState = {{}, 760, PressureUnit::kTorr};
+                                 }),
+                                 Json{{"pressure", 101325.0}},
+                                 "All data for 1 mole at 760 torr.\n"},
+                      OptionCase{"Molar",
+                                 {"--concentration", "1M"},
+                                 With([](ThermoOptions& o) {
+                                     o.standardState = {StandardState::Kind::kConcentration, 1, {}};
+                                 }),
+                                 Json{{"concentration", 1.0}},
+                                 "All data for 1 mole at 1 mol/L.\n"},
+                      OptionCase{
+                          "AllTheRest",
+                          {"--scale", "0.96", "--zpe", "--zpe-scale", "0.95", "--qrrho-entropy",
+                           "100", "--qrrho-enthalpy", "200", "--raise-low-modes", "1600"},
+                          With([](ThermoOptions& o) {
+                              o.frequencyScale = 0.96;
+                              o.zeroPointEnergy = true;
+                              o.zpeScale = 0.95;
+                              o.qrrhoEntropyCutoff = 100;
+                              o.qrrhoEnthalpyCutoff = 200;
+                              o.raiseLowModesTo = 1600;
+                          }),
+                          Json{{"frequency_scale", 0.96},
+                               {"zero_point_energy", true},
+                               {"zpe_scale", 0.95},
+                               {"qrrho_entropy_cutoff", 100.0},
+                               {"qrrho_enthalpy_cutoff", 200.0},
+                               {"raise_low_modes_to", 1600.0}},
+                          "All data for 1 mole at 1 bar.\nFrequencies scaled by 0.96.\n"
+                          "Zero-point energy 51.186 kJ/mol included (factor 0.95).\n"
+                          "Quasi-RRHO entropy (Grimme), cutoff 100 1/cm.\n"
+                          "Quasi-RRHO energy (Head-Gordon), cutoff 200 1/cm.\n"
+                          "Modes below 1600 1/cm raised to 1600 1/cm.\n"
+                          "q is the harmonic partition function.\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Ranges expand in place, single values keep their text, range points are exact texts.
+TEST(TemperatureRanges, ExpandInOrderAmongSingleValues) {
+    const RunResult run =
+        RunInProcess({ExamplePath("ar.json"), "--format", "csv", "-T", "298.150", "-T",
+                      "300:500:100", "-T", "0.1:0.3:0.1", "-T", "7:7:1", "-T", "1000:1000.5:1"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::string temperatures;
+    const std::vector<std::string> rows = Split(run.out, "\n");
+    for (std::size_t i = 1; i + 1 < rows.size(); ++i) temperatures += Split(rows[i], ",")[1] + " ";
+    EXPECT_EQ(temperatures, "298.15 300 400 500 0.1 0.2 0.3 7 1000 ");
+    // A range's report is that of its points typed one by one.
+    const std::string h2o = ExamplePath("h2o.json");
+    EXPECT_EQ(RunInProcess({h2o, "-T", "300", "-T", "350", "-T", "400", "-T", "200"}),
+              RunInProcess({h2o, "-T", "300:400:50", "-T", "200"}));
+}
+
+}  // namespace
+}  // namespace moltherm::cli::testing

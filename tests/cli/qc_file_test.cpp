@@ -1,0 +1,155 @@
+// Frequency-job outputs on the command line, among molecule files: content decides the reader,
+// the molecule is the one the shared description gives, bad files refuse only themselves.
+#include <nlohmann/json.hpp>
+
+#include "calc/molecule_description.h"
+#include "calc/session.h"
+#include "qcio/read_qc_file.h"
+#include "tests/cli/cli_test_support.h"
+
+namespace moltherm::cli::testing {
+namespace {
+
+using Json = nlohmann::json;
+
+const std::string kMethane = std::string(MOLTHERM_QC_DATA) + "/gaussian/methane.log";
+
+// The methane job with its first frequency printed negative, or cut before its frequencies.
+std::string MethaneCopy(const std::string& name, bool imaginary) {
+    const std::string text = ReadFile(kMethane);
+    const std::size_t row = text.find(" Frequencies --   1373.5436");
+    std::string copy = imaginary ? text : text.substr(0, row);
+    if (imaginary) copy.replace(row, 27, " Frequencies --  -1373.5436");
+    return ScratchFile(name, &copy);
+}
+
+// Total S and G at 298.15 K of the output read as the shared description reads it.
+std::vector<double> DescribedValues(const std::string& path, qcio::ImaginaryModes imaginary) {
+    std::vector<std::string> warnings;
+    const auto read = qcio::ReadQcFile(path);
+    if (!read) return {};
+    const auto molecule = DescribeQcResult(*read, "m", imaginary, warnings);
+    if (!molecule) return {};
+    CalcInputTexts texts = TextsOf(*molecule);
+    texts.temperature = "298.15";
+    CalcSession session;
+    session.record().nModes = static_cast<std::int16_t>(texts.wavenumbers.size());
+    session.record().lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
+    if (!session.Calc(texts, "X")) return {};
+    return {session.results().total.s, session.results().total.g};
+}
+
+std::vector<double> JsonValues(const Json& molecule) {
+    const Json& total = molecule.at("results").at(0).at("total");
+    return {total.at("S").get<double>(), total.at("G").get<double>()};
+}
+
+// What the file printed otherwise than its geometry gives is a warning; the geometry wins.
+TEST(QcFiles, DisagreementsAreWarnedOnStandardError) {
+    std::string text = ReadFile(kMethane);
+    text.replace(text.find("Rotational symmetry number 12."), 30, "Rotational symmetry number  6.");
+    const std::string path = ScratchFile("sigma.log", &text);
+    const RunResult run = RunInProcess({path, "--format", "json"});
+    EXPECT_EQ(std::pair(run.exitCode, run.err),
+              std::pair(0, std::string("moltherm-cli: sigma.log: warning: the file's symmetry "
+                                       "number 6 differs from 12 (point group Td); using 12\n")));
+    EXPECT_EQ(JsonValues(Json::parse(run.out).at(0)),
+              DescribedValues(kMethane, qcio::ImaginaryModes::Refuse));
+}
+
+TEST(QcFiles, MixWithMoleculeFilesAndRefuseOnlyThemselves) {
+    const RunResult run =
+        RunInProcess({kMethane, ExamplePath("ar.json"), MethaneCopy("broken.log", false),
+                      MethaneCopy("ts.log", true), "--format", "json"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err,
+              "moltherm-cli: broken.log: no frequencies found (is it a frequency job?)\n"
+              "moltherm-cli: ts.log: 1 imaginary mode (-1373.5 1/cm)\n");
+    const Json document = Json::parse(run.out);
+    ASSERT_EQ(document.size(), 4u);
+    EXPECT_EQ(document[0].at("name"), "methane");
+    EXPECT_EQ(JsonValues(document[0]), DescribedValues(kMethane, qcio::ImaginaryModes::Refuse));
+    EXPECT_EQ(document[1].at("name"), "Ar");
+    EXPECT_EQ(document[2], (Json{{"name", "broken"},
+                                 {"error", "no frequencies found (is it a frequency job?)"}}));
+    EXPECT_EQ(document[3].at("error"), "1 imaginary mode (-1373.5 1/cm)");
+}
+
+struct ImaginaryCase {
+    const char* policy;
+    qcio::ImaginaryModes mode;
+    const char* row;  // the report's row of the 1373.54 1/cm modes
+};
+void PrintTo(const ImaginaryCase& c, std::ostream* os) {
+    *os << c.policy;
+}
+
+class ImaginaryPolicy : public ::testing::TestWithParam<ImaginaryCase> {};
+
+// A dropped mode leaves a transition state with 3N-7 modes; an inverted one counts as real.
+TEST_P(ImaginaryPolicy, GivesTheDescribedMolecule) {
+    const ImaginaryCase& c = GetParam();
+    const std::string ts = MethaneCopy("ts.log", true);
+    const RunResult json = RunInProcess({ts, "--imaginary", c.policy, "--format", "json"});
+    ASSERT_EQ(std::pair(json.exitCode, json.err), std::pair(0, std::string())) << c.policy;
+    EXPECT_EQ(JsonValues(Json::parse(json.out).at(0)), DescribedValues(ts, c.mode));
+    const std::string report = RunInProcess({ts, "--imaginary", c.policy}).out;
+    EXPECT_NE(report.find(c.row), std::string::npos) << report;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cli, ImaginaryPolicy,
+                         ::testing::Values(ImaginaryCase{"drop", qcio::ImaginaryModes::Drop,
+                                                         " 1.  1373.54   (2)\n"},
+                                           ImaginaryCase{"invert", qcio::ImaginaryModes::Invert,
+                                                         " 1.  1373.54   (3)\n"}),
+                         [](const auto& info) { return std::string(info.param.policy); });
+
+struct RoundTrip {
+    const char* name;
+    std::vector<std::string> files;  // under the fixtures' folder, or an example
+    std::vector<std::string> options;
+};
+void PrintTo(const RoundTrip& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MoleculeFormat : public ::testing::TestWithParam<RoundTrip> {};
+
+// The molecule file written reads back to the same report, at several temperatures and options.
+TEST_P(MoleculeFormat, RoundTripGivesTheSameReport) {
+    const RoundTrip& c = GetParam();
+    std::vector<std::string> args;
+    for (const std::string& file : c.files)
+        args.push_back(file.ends_with(".json") ? ExamplePath(file)
+                                               : std::string(MOLTHERM_QC_DATA) + "/" + file);
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    args.insert(args.end(), {"-T", "100:1000:450"});
+    std::vector<std::string> asMolecules = args;
+    asMolecules.insert(asMolecules.end(), {"--format", "molecule"});
+    const RunResult written = RunInProcess(asMolecules);
+    ASSERT_EQ(std::pair(written.exitCode, written.err), std::pair(0, std::string()));
+    ASSERT_EQ(Json::parse(written.out).size(),
+              c.files[0] == "molecules.json" ? 5u : c.files.size());
+    const RunResult direct = RunInProcess(args);
+    args.erase(args.begin(), args.begin() + static_cast<long>(c.files.size()));
+    args.insert(args.begin(), "-");
+    EXPECT_EQ(RunInProcess(args, written.out), direct);
+    EXPECT_EQ(direct.exitCode, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, MoleculeFormat,
+    ::testing::Values(RoundTrip{"Examples", {"molecules.json"}, {}},
+                      RoundTrip{
+                          "GaussianAndOrca", {"gaussian/methane.log", "orca/dvb_ir_6.0.out"}, {}},
+                      RoundTrip{"LinearHessianXtbPsi4Molden",
+                                {"orca/HC2Cl_linear.hess", "xtb/g98.out", "psi4/dvb_ir_rhf_1.7.out",
+                                 "molden/dvb_ir.molden"},
+                                {"--scale", "0.97"}},
+                      RoundTrip{"TransitionStateWithADroppedMode",
+                                {"gaussian/HCN_triplet.out"},
+                                {"--imaginary", "drop"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace moltherm::cli::testing
