@@ -4,7 +4,8 @@
 set -euo pipefail
 what=${1:-test}
 
-packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev qt6-base-dev)
+packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev qt6-base-dev
+          qt6-charts-dev libqt6opengl6-dev qt6-svg-dev)
 case "$what" in
   build) ;;
   gui) packages+=(xvfb xauth fonts-dejavu-core fonts-urw-base35) ;;
