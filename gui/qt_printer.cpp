@@ -4,8 +4,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 
+#include "gui/default_printer.h"
 #include "gui/monospaced_font.h"
 #include "gui/page_layout.h"
 
@@ -40,19 +40,10 @@ void QtPrinter::setFontName(const std::string& name) {
 }
 
 std::optional<std::string> QtPrinter::beginDocument() {
-    // With a queue but no default, Qt would quietly pick the first queue; with no print
-    // server, painting would silently print nothing. Both are refused here instead.
-    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
-    if (target.isNull()) return "No default printer";
-    printer_ = std::make_unique<QPrinter>(target, QPrinter::HighResolution);
-    printer_->setDocName(QStringLiteral("Moltherm Calculation"));
-    painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
-        const std::string message =
-            "Printer " + target.printerName().toStdString() + " could not start the document";
-        abandonDocument();
-        return message;
-    }
+    auto document = BeginDefaultPrinterDocument(QStringLiteral("Moltherm Calculation"));
+    if (!document) return document.error();
+    printer_ = std::move(document->printer);
+    painter_ = std::move(document->painter);
     painter_->setFont(font_);
     linesOnPage_ = 0;
     return std::nullopt;
