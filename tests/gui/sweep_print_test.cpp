@@ -1,0 +1,104 @@
+// The sweep window's Print through the system's real default printer: a local CUPS server with
+// a PDF queue, brought up by scripts/setup-cups.sh. The PDF it writes is read back as text.
+#include <QDir>
+#include <QProcess>
+#include <QtTest>
+#include <clocale>
+
+#include "calc/sweep_text.h"
+#include "gui/moltherm_window.h"
+#include "gui/sweep_window.h"
+
+namespace {
+
+std::pair<bool, QString> Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    const bool finished = process.waitForFinished(60000);
+    return {finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
+            QString::fromLocal8Bit(process.readAll())};
+}
+
+std::pair<bool, QString> SetUpPdfPrinter() {
+    return Run("bash", {MOLTHERM_SETUP_CUPS, MOLTHERM_PDF_DIR});
+}
+
+// The text of the one PDF in the queue's folder once cups-pdf has finished writing it.
+QString PrintedText() {
+    const QDir folder(MOLTHERM_PDF_DIR);
+    for (qint64 tick = 0, lastSize = -1; tick < 300; ++tick) {
+        const QFileInfoList pdfs = folder.entryInfoList({"*.pdf"}, QDir::Files);
+        const qint64 size = pdfs.size() == 1 ? pdfs.first().size() : -1;
+        if (size > 0 && size == lastSize)
+            return Run("pdftotext", {"-fixed", "6", pdfs.first().filePath(), "-"}).second;
+        lastSize = size;
+        QTest::qWait(100);
+    }
+    return {};
+}
+
+moltherm::Molecule Hcl() {
+    moltherm::Molecule m;
+    m.atoms = 2;
+    m.molarMass = 36.461;
+    m.rotationalConstants = {10.59, 0, 0};
+    m.modes = {{2990.95, 1}};
+    return m;
+}
+
+}  // namespace
+
+class SweepPrintTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        std::setlocale(LC_ALL, "C");
+        QLocale::setDefault(QLocale::c());
+        moltherm::gui::PrepareApplication();
+        const auto [ok, output] = SetUpPdfPrinter();
+        const QByteArray why = "no CUPS server with a PDF printer: " + output.toLocal8Bit();
+        if (!ok && qEnvironmentVariable("CI") == "true") QFAIL(why.constData());
+        if (!ok) QSKIP(why.constData());
+    }
+
+    // Heading, plot (its axis titles and legend are text in the PDF) and every line of the
+    // table in its columns, on as many pages as it takes.
+    void printsHeadingPlotAndTable() {
+        moltherm::gui::SweepWindow w(Hcl(), {}, "HCl");
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (const QFileInfo& file : QDir(MOLTHERM_PDF_DIR).entryInfoList(QDir::Files))
+            QFile::remove(file.filePath());
+        QCOMPARE(w.print(), std::nullopt);
+        const QString text = PrintedText();
+        QVERIFY2(!text.isEmpty(), "no PDF arrived in " MOLTHERM_PDF_DIR);
+        QVERIFY(text.count('\f') >= 2);
+        for (const char* shown :
+             {"Temperature sweep of HCl, Tr = 298.15 K", "T [K]", "Total", "Translational"})
+            QVERIFY2(text.contains(shown), shown);
+        const QStringList lines =
+            QString::fromStdString(moltherm::SweepPrintedText(w.table().rows())).split('\n');
+        const QStringList printed = text.split('\n');
+        qsizetype at = 0;
+        for (const QString& line : lines) {
+            if (line.isEmpty()) continue;
+            while (at < printed.size() && !printed[at].endsWith(line)) ++at;
+            QVERIFY2(at < printed.size(), qPrintable("missing or out of order: " + line));
+        }
+    }
+
+    void missingDefaultPrinterIsReported() {
+        moltherm::gui::SweepWindow w(Hcl(), {}, "HCl");
+        const auto restore = qScopeGuard([] { SetUpPdfPrinter(); });
+        const auto [removed, output] = Run("lpadmin", {"-x", "PDF"});
+        QVERIFY2(removed, qPrintable(output));
+        QCOMPARE(w.print(), "No default printer");
+        QCOMPARE(w.message(), "No default printer");
+        QVERIFY2(SetUpPdfPrinter().first, "the PDF printer does not come back");
+    }
+};
+
+QTEST_MAIN(SweepPrintTest)
+#include "sweep_print_test.moc"
