@@ -113,6 +113,8 @@ void ChartPlotView::setContent(const PlotContent& content) {
         series_[i]->setName(curve.name);
         QPen pen = series_[i]->pen();
         pen.setWidthF(curve.emphasised ? 3 : 2);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
         if (curve.emphasised) pen.setColor(Qt::black);
         series_[i]->setPen(pen);
         series_[i]->replace(curve.points);

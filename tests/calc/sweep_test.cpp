@@ -6,38 +6,27 @@
 #include <sstream>
 
 #include "calc/sweep_text.h"
+#include "tests/support/worked_examples.h"
 
 namespace moltherm {
 namespace {
 
 const PhysicalConstants kConstants;
 
+using testing::TypedMolecule;
+
 Molecule Argon() {
-    Molecule m;
-    m.molarMass = 39.948;
-    return m;
+    return TypedMolecule(testing::ArgonTexts());
 }
-
 Molecule Hcl() {
-    Molecule m;
-    m.atoms = 2;
-    m.molarMass = 36.461;
-    m.rotationalConstants = {10.59, 0, 0};
-    m.modes = {{2990.95, 1}};
-    return m;
+    return TypedMolecule(testing::HclTexts());
 }
-
 // Water with a low-lying excited level, so that every part has a heat capacity.
 Molecule Water() {
-    Molecule m;
-    m.atoms = 3;
-    m.molarMass = 18.015;
-    m.shape = Shape::kNonlinear;
-    m.sigma = 2;
-    m.rotationalConstants = {27.877, 14.512, 9.285};
-    m.modes = {{3657, 1}, {1595, 1}, {3756, 1}};
-    m.levels = {{0, 1}, {400, 2}};
-    return m;
+    CalcInputTexts water = testing::WaterTexts();
+    water.energies = {"0", "400"};
+    water.elecDegeneracies = {"1", "2"};
+    return TypedMolecule(water);
 }
 
 std::vector<SweepRow> Sweep(const Molecule& m, TemperatureRange range,

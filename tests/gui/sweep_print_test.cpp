@@ -8,6 +8,7 @@
 #include "calc/sweep_text.h"
 #include "gui/moltherm_window.h"
 #include "gui/sweep_window.h"
+#include "tests/support/worked_examples.h"
 
 namespace {
 
@@ -39,12 +40,7 @@ QString PrintedText() {
 }
 
 moltherm::Molecule Hcl() {
-    moltherm::Molecule m;
-    m.atoms = 2;
-    m.molarMass = 36.461;
-    m.rotationalConstants = {10.59, 0, 0};
-    m.modes = {{2990.95, 1}};
-    return m;
+    return moltherm::testing::TypedMolecule(moltherm::testing::HclTexts());
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <clocale>
@@ -16,19 +15,13 @@
 #include "calc/sweep_text.h"
 #include "gui/moltherm_window.h"
 #include "gui/sweep_window.h"
+#include "tests/support/worked_examples.h"
 
 namespace moltherm::gui {
 namespace {
 
 Molecule Water() {
-    Molecule m;
-    m.atoms = 3;
-    m.molarMass = 18.015;
-    m.shape = Shape::kNonlinear;
-    m.sigma = 2;
-    m.rotationalConstants = {27.877, 14.512, 9.285};
-    m.modes = {{3657, 1}, {1595, 1}, {3756, 1}};
-    return m;
+    return testing::TypedMolecule(testing::WaterTexts());
 }
 
 std::vector<SweepRow> SweepOf(const TemperatureRange& range) {
@@ -163,24 +156,14 @@ class SweepWindowTest : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("step 0") << "step"
-                                << "0"
-                                << "The step must be above 0 K";
-        QTest::newRow("Tmax below Tmin") << "tmax"
-                                         << "50"
-                                         << "The range is empty: Tmax lies below Tmin";
-        QTest::newRow("900,001 points") << "step"
-                                        << "0.001"
-                                        << "The range has more than 100,000 points";
-        QTest::newRow("Tmin not a number") << "tmin"
-                                           << "1e"
-                                           << "Invalid Tmin";
-        QTest::newRow("step empty") << "step"
-                                    << ""
-                                    << "Invalid step";
-        QTest::newRow("Tmin 0 K") << "tmin"
-                                  << "0"
-                                  << "Invalid Temperature at 0 K";
+        // clang-format off
+        QTest::newRow("step 0")            << "step" << "0"     << "The step must be above 0 K";
+        QTest::newRow("Tmax below Tmin")   << "tmax" << "50"    << "The range is empty: Tmax lies below Tmin";
+        QTest::newRow("900,001 points")    << "step" << "0.001" << "The range has more than 100,000 points";
+        QTest::newRow("Tmin not a number") << "tmin" << "1e"    << "Invalid Tmin";
+        QTest::newRow("step empty")        << "step" << ""      << "Invalid step";
+        QTest::newRow("Tmin 0 K")          << "tmin" << "0"     << "Invalid Temperature at 0 K";
+        // clang-format on
     }
     void refusedRangeKeepsTableAndPlot() {
         QFETCH(QString, name);
