@@ -15,6 +15,7 @@ namespace {
 // Rounding to 15 significant digits of the range's largest magnitude gives back the decimal a
 // person meant; where the power of ten would not be exact, the value is left alone.
 double SnapToDecimal(double t, double magnitude) {
+    if (!(magnitude > 0)) return t;
     const int digits = 15 - static_cast<int>(std::ceil(std::log10(magnitude)));
     if (digits < 0 || digits > 22) return t;
     const double scale = std::pow(10.0, digits);

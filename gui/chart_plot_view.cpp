@@ -56,14 +56,14 @@ qreal RoundStep(qreal step) {
 }  // namespace
 
 ChartPlotView::ChartPlotView(QWidget* parent)
-    : QChartView(parent),
-      chart_(new QChart),
+    // The view's own chart from the start: one set later would leave the first undeleted.
+    : QChartView(new QChart, parent),
+      chart_(chart()),
       xAxis_(new QValueAxis),
       yAxis_(new QValueAxis),
       marker_(new QGraphicsEllipseItem(chart_)),
       labelBox_(new QGraphicsRectItem(chart_)),
       label_(new QGraphicsSimpleTextItem(labelBox_)) {
-    setChart(chart_);
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);

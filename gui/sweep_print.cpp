@@ -30,7 +30,7 @@ std::optional<std::string> PrintSweep(PlotView& plot, const std::string& heading
 
     // The plot keeps the widget's proportions and takes the lines below the heading; the
     // table's first page holds the rest, as blank lines stand in for the plot.
-    const QSizeF shown = plot.widget()->size();
+    const QSizeF shown = plot.widget()->size().expandedTo(QSize(1, 1));
     const qreal plotHeight =
         std::min(page.width() * shown.height() / shown.width(), page.height() * 0.6);
     const int plotLines = static_cast<int>(std::ceil(plotHeight / lineHeight)) + 1;

@@ -120,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
                                {1, 1.3000000000001, 0.1},
                                {1, 1.1, 1.2, 1.3000000000001, 298.15}},
                       GridCase{"SinglePoint", {500, 500, 1}, {298.15, 500}},
-                      GridCase{"OnlyTheReference", {298.15, 298.15, 5}, {298.15}}),
+                      GridCase{"OnlyTheReference", {298.15, 298.15, 5}, {298.15}},
+                      GridCase{"ZeroAlone", {0, 0, 1}, {0, 298.15}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SweepGrid, TakesExactlyTheLargestRange) {

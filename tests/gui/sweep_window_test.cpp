@@ -97,7 +97,7 @@ class SweepWindowTest : public QObject {
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("header");
         QTest::addColumn<double>("valueAt1000K");
-        const SweepRow& at1000 = SweepOf({1000, 1000, 1})[1];
+        const SweepRow at1000 = SweepOf({1000, 1000, 1})[1];
         const auto value = [&](SweepPart p, SweepQuantity q) { return at1000[p][q]; };
         using P = SweepPart;
         using Q = SweepQuantity;
