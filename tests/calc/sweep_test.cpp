@@ -110,18 +110,20 @@ TEST_P(SweepGrid, IncludesTheReferenceInOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ranges, SweepGrid,
-    ::testing::Values(GridCase{"ReferenceInserted", {100, 400, 100}, {100, 200, 298.15, 300, 400}},
-                      GridCase{"ReferenceOnTheGrid", {98.15, 498.15, 200}, {98.15, 298.15, 498.15}},
-                      GridCase{"StopOffTheGrid", {300, 1000, 300}, {298.15, 300, 600, 900}},
-                      GridCase{"DecimalStepsStayDecimal",
-                               {299.7, 300.01, 0.1},
-                               {298.15, 299.7, 299.8, 299.9, 300}},
-                      GridCase{"StopWithinRoundingIncluded",
-                               {1, 1.3000000000001, 0.1},
-                               {1, 1.1, 1.2, 1.3000000000001, 298.15}},
-                      GridCase{"SinglePoint", {500, 500, 1}, {298.15, 500}},
-                      GridCase{"OnlyTheReference", {298.15, 298.15, 5}, {298.15}},
-                      GridCase{"ZeroAlone", {0, 0, 1}, {0, 298.15}}),
+    ::testing::Values(
+        GridCase{"ReferenceInserted", {100, 400, 100}, {100, 200, 298.15, 300, 400}},
+        GridCase{"ReferenceOnTheGrid", {98.15, 498.15, 200}, {98.15, 298.15, 498.15}},
+        GridCase{"StopOffTheGrid", {300, 1000, 300}, {298.15, 300, 600, 900}},
+        GridCase{
+            "DecimalStepsStayDecimal", {299.7, 300.01, 0.1}, {298.15, 299.7, 299.8, 299.9, 300}},
+        GridCase{"StopWithinRoundingIncluded",
+                 {1, 1.3000000000001, 0.1},
+                 {1, 1.1, 1.2, 1.3000000000001, 298.15}},
+        GridCase{"SinglePoint", {500, 500, 1}, {298.15, 500}},
+        GridCase{"OnlyTheReference", {298.15, 298.15, 5}, {298.15}},
+        GridCase{"ZeroAlone", {0, 0, 1}, {0, 298.15}},
+        GridCase{"SubKelvinDecimalSteps", {0.1, 0.35, 0.1}, {0.1, 0.2, 0.3, 298.15}},
+        GridCase{"WithinRoundingOfTheReference", {298.1500001, 300, 1}, {298.15, 299.1500001}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SweepGrid, TakesExactlyTheLargestRange) {

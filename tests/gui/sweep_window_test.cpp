@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <clocale>
@@ -269,6 +270,16 @@ class SweepWindowTest : public QObject {
         QCOMPARE(calls, QStringList{"1 3 H2O"});
         w->setNasa7Export({});
         QVERIFY(!action.isEnabled());
+    }
+
+    void openedOverItsParentAndDeletedWhenClosed() {
+        QWidget parent;
+        QPointer<SweepWindow> opened = OpenSweepWindow(&parent, Water(), {}, "H2O");
+        QVERIFY(opened->isVisible() && opened->isWindow());
+        QCOMPARE(opened->parentWidget(), &parent);
+        QCOMPARE(opened->table().rowCount(), 31);
+        opened->close();
+        QTRY_VERIFY(opened.isNull());
     }
 
     // Pictures for a person: the window as opened, then with the pointer on the plot. The
