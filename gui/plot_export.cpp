@@ -12,6 +12,8 @@ namespace moltherm::gui {
 namespace {
 
 constexpr qreal kPngScale = 2;
+// SVG and PDF draw a screen pixel as 1/96 inch, as browsers do.
+constexpr int kDotsPerInch = 96;
 
 QString CannotWrite(const QString& path) {
     return QStringLiteral("Could not write %1").arg(path);
@@ -39,6 +41,7 @@ std::optional<QString> ExportPlot(PlotView& plot, const QString& path, PlotFileF
         case PlotFileFormat::kSvg: {
             QSvgGenerator svg;
             svg.setFileName(path);
+            svg.setResolution(kDotsPerInch);
             svg.setSize(size);
             svg.setViewBox(target);
             svg.setTitle(title);
@@ -48,8 +51,7 @@ std::optional<QString> ExportPlot(PlotView& plot, const QString& path, PlotFileF
             return std::nullopt;
         }
         case PlotFileFormat::kPdf: {
-            // One page the size of the plot, a screen pixel drawn as 1/96 inch.
-            constexpr int kDotsPerInch = 96;
+            // One page the size of the plot.
             QPdfWriter pdf(path);
             pdf.setTitle(title);
             pdf.setCreator(QStringLiteral("Moltherm"));
