@@ -5,6 +5,7 @@
 #include <QIcon>
 
 #include "app/molecule_file_commands.h"
+#include "gui/sweep_window.h"
 #include "gui/thermo_options_dialog.h"
 
 namespace moltherm::gui {
@@ -42,6 +43,27 @@ void MolthermWindow::connectMenu() {
         if (EditThermoOptions(&view_, options)) form_.setOptions(options);
     };
     menu_.optionsDiffer = [this] { return !form_.options().isDefault(); };
+    // The molecule in the boxes, read with the checks of "Calc"; a refusal shows in this
+    // window's error box.
+    menu_.openSweepWindow = [this] {
+        view_.runModel([&] {
+            const auto described = app::MoleculeInBoxes(form_);
+            if (!described) {
+                form_.ShowError(described.error());
+                return;
+            }
+            const MoleculeDescription& d = *described;
+            Molecule m;
+            m.atoms = d.atoms;
+            m.molarMass = d.molarMass;
+            m.shape = d.shape;
+            m.sigma = d.sigma;
+            m.rotationalConstants = d.rotationalConstants;
+            m.modes = d.modes;
+            m.levels = d.levels;
+            OpenSweepWindow(&view_, m, form_.options(), d.name);
+        });
+    };
     QObject::connect(&view_, &FormView::fileDropped, &view_,
                      [this](const QString& path) { openFile(path); });
     menu_.refresh();

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "gui/default_printer.h"
 #include "gui/monospaced_font.h"
 #include "gui/page_layout.h"
 

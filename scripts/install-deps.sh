@@ -6,7 +6,8 @@ what=${1:-test}
 
 # Qt Charts does not configure without the OpenGL development files.
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-          libcli11-dev libeigen3-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev)
+          libcli11-dev libeigen3-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+          qt6-svg-dev)
 display=(xvfb xauth fonts-dejavu-core fonts-urw-base35)
 case "$what" in
   build) ;;

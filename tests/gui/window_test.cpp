@@ -234,7 +234,10 @@ class WindowTest : public QObject {
         };
         QVERIFY(enabled("open") && enabled("saveMolecule"));
         QVERIFY(!enabled("saveReport"));
-        QVERIFY(!enabled("sweep"));  // until a sweep window is given
+        QVERIFY(enabled("sweep"));
+        // The sweep reads the boxes as "Calc" does: an unnamed molecule is refused in the window.
+        menu.action("sweep")->trigger();
+        QCOMPARE(w->shown("txtError"), "Molecule must be named");
         QCOMPARE(menu.action("open")->shortcut(), QKeySequence("Ctrl+O"));
         QCOMPARE(menu.action("saveMolecule")->shortcut(), QKeySequence("Ctrl+S"));
         QCOMPARE(menu.action("sweep")->shortcut(), QKeySequence("Ctrl+T"));

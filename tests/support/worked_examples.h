@@ -69,6 +69,17 @@ inline CalcSession CalculatedSession(const CalcInputTexts& texts) {
     return session;
 }
 
+// The molecule a worked example's texts describe, as "Calc" reads it.
+inline Molecule TypedMolecule(const CalcInputTexts& texts) {
+    MolecularData record;
+    record.nModes =
+        static_cast<std::int16_t>(texts.wavenumbers.empty() ? 1 : texts.wavenumbers.size());
+    record.lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
+    auto molecule = ReadCalcInput(PhysicalConstants{}, texts, record);
+    if (!molecule) std::abort();
+    return *molecule;
+}
+
 // The results grid of a worked example at a temperature, as "New T" computes it.
 inline ThermoResults ResultsAt(const CalcInputTexts& texts, const std::string& temperature) {
     CalcSession session = CalculatedSession(texts);

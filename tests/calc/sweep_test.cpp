@@ -1,0 +1,217 @@
+#include "calc/sweep.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "calc/sweep_text.h"
+#include "tests/support/worked_examples.h"
+
+namespace moltherm {
+namespace {
+
+const PhysicalConstants kConstants;
+
+using testing::TypedMolecule;
+
+Molecule Argon() {
+    return TypedMolecule(testing::ArgonTexts());
+}
+Molecule Hcl() {
+    return TypedMolecule(testing::HclTexts());
+}
+// Water with a low-lying excited level, so that every part has a heat capacity.
+Molecule Water() {
+    CalcInputTexts water = testing::WaterTexts();
+    water.energies = {"0", "400"};
+    water.elecDegeneracies = {"1", "2"};
+    return TypedMolecule(water);
+}
+
+std::vector<SweepRow> Sweep(const Molecule& m, TemperatureRange range,
+                            const ThermoOptions& options = {}) {
+    auto rows = ComputeSweep(kConstants, m, options, range);
+    EXPECT_TRUE(rows.has_value()) << rows.error();
+    return rows ? *rows : std::vector<SweepRow>{};
+}
+
+struct IdentityCase {
+    const char* name;
+    Molecule molecule;
+    ThermoOptions options;
+    double rotationalCp;  // in units of R
+};
+
+ThermoOptions QuasiRrho() {
+    ThermoOptions o;
+    o.zeroPointEnergy = true;
+    o.qrrhoEnthalpyCutoff = 1000;
+    o.qrrhoEntropyCutoff = 1000;
+    return o;
+}
+
+void PrintTo(const IdentityCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SweepIdentities : public ::testing::TestWithParam<IdentityCase> {};
+
+// Per part: H-H(298.15) vanishes at 298.15 K, its slope is Cp, -[G-H(298.15)]/T is
+// S - (H-H(298.15))/T, and translation and rotation have their classical Cp.
+TEST_P(SweepIdentities, HoldPerPart) {
+    const IdentityCase& c = GetParam();
+    const double R = kConstants.gasConst;
+    for (const SweepRow& row : Sweep(c.molecule, {298.15, 298.15, 1}, c.options))
+        for (const SweepValues& v : row.parts) EXPECT_EQ(v.hMinusHRef, 0);
+    for (const double t : {60.0, 298.15, 750.0, 2500.0}) {
+        const double d = 0.01;
+        const auto rows = Sweep(c.molecule, {t - d, t + d, d}, c.options);
+        ASSERT_EQ(rows.size(), t == 298.15 ? 3u : 4u);
+        const std::size_t mid = t < 298.15 ? 1 : t == 298.15 ? 1 : 2;
+        ASSERT_EQ(rows[mid].temperature, t);
+        for (std::size_t p = 0; p < kSweepPartCount; ++p) {
+            const auto part = static_cast<SweepPart>(p);
+            const SweepValues& v = rows[mid][part];
+            const double slope =
+                (rows[mid + 1][part].hMinusHRef - rows[mid - 1][part].hMinusHRef) * 1000 / (2 * d);
+            EXPECT_NEAR(slope, v.cp, 1e-5 + 1e-6 * v.cp) << SweepPartName(part) << " at " << t;
+            EXPECT_NEAR(v.gibbsFunction, v.s - v.hMinusHRef * 1000 / t, 1e-9 * (std::abs(v.s) + 1));
+        }
+        EXPECT_NEAR(rows[mid][SweepPart::kTranslational].cp, 2.5 * R, 1e-9);
+        EXPECT_NEAR(rows[mid][SweepPart::kRotational].cp, c.rotationalCp * R, 1e-9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Molecules, SweepIdentities,
+    ::testing::Values(IdentityCase{"Argon", Argon(), {}, 0}, IdentityCase{"Hcl", Hcl(), {}, 1},
+                      IdentityCase{"WaterWithExcitedLevel", Water(), {}, 1.5},
+                      IdentityCase{"WaterQuasiRrhoWithZpe", Water(), QuasiRrho(), 1.5}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct GridCase {
+    const char* name;
+    TemperatureRange range;
+    std::vector<double> temperatures;
+};
+
+void PrintTo(const GridCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SweepGrid : public ::testing::TestWithParam<GridCase> {};
+
+TEST_P(SweepGrid, IncludesTheReferenceInOrder) {
+    const auto temperatures = SweepTemperatures(GetParam().range);
+    ASSERT_TRUE(temperatures.has_value()) << temperatures.error();
+    EXPECT_EQ(*temperatures, GetParam().temperatures);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, SweepGrid,
+    ::testing::Values(
+        GridCase{"ReferenceInserted", {100, 400, 100}, {100, 200, 298.15, 300, 400}},
+        GridCase{"ReferenceOnTheGrid", {98.15, 498.15, 200}, {98.15, 298.15, 498.15}},
+        GridCase{"StopOffTheGrid", {300, 1000, 300}, {298.15, 300, 600, 900}},
+        GridCase{
+            "DecimalStepsStayDecimal", {299.7, 300.01, 0.1}, {298.15, 299.7, 299.8, 299.9, 300}},
+        GridCase{"StopWithinRoundingIncluded",
+                 {1, 1.3000000000001, 0.1},
+                 {1, 1.1, 1.2, 1.3000000000001, 298.15}},
+        GridCase{"SinglePoint", {500, 500, 1}, {298.15, 500}},
+        GridCase{"OnlyTheReference", {298.15, 298.15, 5}, {298.15}},
+        GridCase{"ZeroAlone", {0, 0, 1}, {0, 298.15}},
+        GridCase{"SubKelvinDecimalSteps", {0.1, 0.35, 0.1}, {0.1, 0.2, 0.3, 298.15}},
+        GridCase{"WithinRoundingOfTheReference", {298.1500001, 300, 1}, {298.15, 299.1500001}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SweepGrid, TakesExactlyTheLargestRange) {
+    const auto temperatures = SweepTemperatures({1, 100000, 1});
+    ASSERT_TRUE(temperatures.has_value());
+    EXPECT_EQ(temperatures->size(), kMaxSweepPoints + 1);
+}
+
+struct RefusalCase {
+    const char* name;
+    Molecule molecule;
+    TemperatureRange range;
+    const char* message;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SweepRefusals : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(SweepRefusals, SayWhy) {
+    const auto rows = ComputeSweep(kConstants, GetParam().molecule, {}, GetParam().range);
+    ASSERT_FALSE(rows.has_value());
+    EXPECT_EQ(rows.error(), GetParam().message);
+}
+
+Molecule Massless() {
+    Molecule m = Hcl();
+    m.molarMass = 0;
+    return m;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, SweepRefusals,
+    ::testing::Values(
+        RefusalCase{"ZeroStep", Hcl(), {100, 200, 0}, "The step must be above 0 K"},
+        RefusalCase{"NegativeStep", Hcl(), {100, 200, -10}, "The step must be above 0 K"},
+        RefusalCase{"Empty", Hcl(), {200, 100, 10}, "The range is empty: Tmax lies below Tmin"},
+        RefusalCase{
+            "OnePointTooMany", Hcl(), {1, 100001, 1}, "The range has more than 100,000 points"},
+        RefusalCase{
+            "SpanOverflows", Hcl(), {1, 1e300, 1e-300}, "The range has more than 100,000 points"},
+        RefusalCase{"NotANumber", Hcl(), {NAN, 200, 10}, "Invalid temperature range"},
+        RefusalCase{"ZeroKelvin", Hcl(), {0, 200, 100}, "Invalid Temperature at 0 K"},
+        RefusalCase{
+            "LowestRefusedNamed", Massless(), {100, 200, 100}, "Invalid molar mass at 100 K"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SweepCsv, HeaderWithUnitsAndOneLinePerRow) {
+    const auto rows = Sweep(Hcl(), {100, 3000, 100});
+    const std::string csv = SweepCsv(rows);
+    std::istringstream lines(csv);
+    std::string header, line;
+    std::getline(lines, header);
+    std::string expected = "T [K]";
+    for (const char* part : {"translational", "rotational", "vibrational", "electronic", "total"})
+        expected += std::string(",Cp ") + part + " [J/(K mol)],S " + part +
+                    " [J/(K mol)],H-H(298.15) " + part + " [kJ/mol],-[G-H(298.15)]/T " + part +
+                    " [J/(K mol)],G " + part + " [kJ/mol]";
+    EXPECT_EQ(header, expected);
+    std::size_t count = 0;
+    for (; std::getline(lines, line); ++count) {
+        std::vector<double> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');) fields.push_back(std::stod(cell));
+        ASSERT_EQ(fields.size(), 1 + kSweepColumnCount) << line;
+        EXPECT_EQ(fields[0], rows[count].temperature);
+        EXPECT_EQ(fields[4 * 5 + 3], rows[count][SweepPart::kTotal].hMinusHRef);
+    }
+    EXPECT_EQ(count, 31u);
+    EXPECT_EQ(csv.back(), '\n');
+}
+
+// Argon at 298.15 K: JANAF lists Cp 20.786 and S 154.845 J/(K mol); this program's constants
+// give S 0.002 higher. G = 5/2 RT - TS.
+TEST(SweepPrintedText, ABlockPerPartWithinEightyColumns) {
+    const std::string text = SweepPrintedText(Sweep(Argon(), {298.15, 298.15, 1}));
+    const std::string translational =
+        "translational\n"
+        "         T           Cp            S  H-H(298.15)  -[G-H(298.15)]/T            G\n"
+        "       [K]  [J/(K mol)]  [J/(K mol)]     [kJ/mol]       [J/(K mol)]     [kJ/mol]\n"
+        "    298.15       20.786      154.847        0.000           154.847      -39.970\n";
+    EXPECT_EQ(text.substr(0, translational.size()), translational);
+    EXPECT_NE(text.find("\ntotal\n"), std::string::npos);
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
+}
+
+}  // namespace
+}  // namespace moltherm

@@ -1,0 +1,301 @@
+// The temperature sweep window: its table and plot against calc/sweep, range edits typed as a
+// person types them, the exports read back, and pictures of it for a person to look at.
+#include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <clocale>
+#include <memory>
+
+#include "calc/sweep_text.h"
+#include "gui/moltherm_window.h"
+#include "gui/sweep_window.h"
+#include "tests/support/worked_examples.h"
+
+namespace moltherm::gui {
+namespace {
+
+Molecule Water() {
+    return testing::TypedMolecule(testing::WaterTexts());
+}
+
+std::vector<SweepRow> SweepOf(const TemperatureRange& range) {
+    return *ComputeSweep({}, Water(), {}, range);
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class SweepWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<SweepWindow> w;
+    QTemporaryDir dir;
+
+    QLineEdit& field(const QString& name) {
+        return name == "tmin" ? w->tminField() : name == "tmax" ? w->tmaxField() : w->stepField();
+    }
+    // Selects the field's text, types over it and presses Enter, as a person would.
+    void type(const QString& name, const QString& text) {
+        QLineEdit& f = field(name);
+        f.setFocus();
+        f.selectAll();
+        QTest::keyClick(&f, Qt::Key_Backspace);
+        QTest::keyClicks(&f, text);
+        QTest::keyClick(&f, Qt::Key_Return);
+    }
+    void verifyShown(const std::vector<SweepRow>& rows) {
+        QCOMPARE(SweepCsv(w->table().rows()), SweepCsv(rows));
+        QCOMPARE(w->table().rowCount(), static_cast<int>(rows.size()));
+        const PlotCurve& total = w->plot().content().curves.back();
+        QCOMPARE(total.name, "Total");
+        QCOMPARE(total.points.size(), static_cast<qsizetype>(rows.size()));
+        QCOMPARE(total.points.last().x(), rows.back().temperature);
+    }
+    QChartView& chartView() { return dynamic_cast<QChartView&>(*w->plot().widget()); }
+    // Where the chart draws the total's point of a row, in the view's coordinates.
+    QPoint onScreen(std::size_t row) {
+        QChart& chart = *chartView().chart();
+        const QPointF point = w->plot().content().curves.back().points[static_cast<qsizetype>(row)];
+        return chartView().mapFromScene(
+            chart.mapToScene(chart.mapToPosition(point, chart.series().back())));
+    }
+
+  private slots:
+    void initTestCase() {
+        std::setlocale(LC_ALL, "C");
+        QLocale::setDefault(QLocale::c());
+        PrepareApplication();
+        QVERIFY(dir.isValid());
+    }
+    void init() {
+        w = std::make_unique<SweepWindow>(Water(), ThermoOptions{}, "H2O");
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    }
+    void cleanup() { w.reset(); }
+
+    void opensOnTheDefaultRange() {
+        QCOMPARE(w->windowTitle(), "H2O \u2014 Temperature Sweep");
+        QCOMPARE(w->tminField().text() + " " + w->tmaxField().text() + " " + w->stepField().text(),
+                 "100 3000 100");
+        QCOMPARE(w->message(), "");
+        verifyShown(SweepOf({100, 3000, 100}));
+    }
+
+    void tableHasUnitsAndValues_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<double>("valueAt1000K");
+        const SweepRow at1000 = SweepOf({1000, 1000, 1})[1];
+        const auto value = [&](SweepPart p, SweepQuantity q) { return at1000[p][q]; };
+        using P = SweepPart;
+        using Q = SweepQuantity;
+        QTest::newRow("T") << 0 << "T\n\n[K]" << 1000.0;
+        QTest::newRow("Cp translational")
+            << 1 << "Cp\ntranslational\n[J/(K mol)]" << value(P::kTranslational, Q::kCp);
+        QTest::newRow("H-H(298.15) rotational") << 8 << "H\u2212H(298.15)\nrotational\n[kJ/mol]"
+                                                << value(P::kRotational, Q::kHMinusHRef);
+        QTest::newRow("S vibrational")
+            << 12 << "S\nvibrational\n[J/(K mol)]" << value(P::kVibrational, Q::kS);
+        QTest::newRow("G electronic")
+            << 20 << "G\nelectronic\n[kJ/mol]" << value(P::kElectronic, Q::kG);
+        QTest::newRow("-[G-H(298.15)]/T total")
+            << 24 << "\u2212[G\u2212H(298.15)]/T\ntotal\n[J/(K mol)]"
+            << value(P::kTotal, Q::kGibbsFunction);
+        QTest::newRow("G total") << 25 << "G\ntotal\n[kJ/mol]" << value(P::kTotal, Q::kG);
+    }
+    void tableHasUnitsAndValues() {
+        QFETCH(int, column);
+        QFETCH(QString, header);
+        QFETCH(double, valueAt1000K);
+        const SweepTableModel& table = w->table();
+        QCOMPARE(table.columnCount(), 26);
+        QCOMPARE(table.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(), header);
+        const QModelIndex cell = table.index(10, column);  // 100, 200, 298.15, ..., 1000 K
+        QCOMPARE(table.data(cell, Qt::UserRole).toDouble(), valueAt1000K);
+        QCOMPARE(table.data(cell, Qt::DisplayRole).toString(),
+                 column == 0 ? "1000" : QString::number(valueAt1000K, 'f', 3));
+    }
+
+    void rangeEditsRecompute_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("tmin");
+        QTest::addColumn<double>("tmax");
+        QTest::addColumn<double>("step");
+        QTest::newRow("Tmin") << "tmin"
+                              << "1500" << 1500.0 << 3000.0 << 100.0;
+        QTest::newRow("Tmax") << "tmax"
+                              << "650.5" << 100.0 << 650.5 << 100.0;
+        QTest::newRow("step") << "step"
+                              << "12.5" << 100.0 << 3000.0 << 12.5;
+    }
+    void rangeEditsRecompute() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(double, tmin);
+        QFETCH(double, tmax);
+        QFETCH(double, step);
+        type(name, text);
+        QCOMPARE(w->message(), "");
+        verifyShown(SweepOf({tmin, tmax, step}));
+    }
+
+    void refusedRangeKeepsTableAndPlot_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        // clang-format off
+        QTest::newRow("step 0")            << "step" << "0"     << "The step must be above 0 K";
+        QTest::newRow("Tmax below Tmin")   << "tmax" << "50"    << "The range is empty: Tmax lies below Tmin";
+        QTest::newRow("900,001 points")    << "step" << "0.001" << "The range has more than 100,000 points";
+        QTest::newRow("Tmin not a number") << "tmin" << "1e"    << "Invalid Tmin";
+        QTest::newRow("step empty")        << "step" << ""      << "Invalid step";
+        QTest::newRow("Tmin 0 K")          << "tmin" << "0"     << "Invalid Temperature at 0 K";
+        // clang-format on
+    }
+    void refusedRangeKeepsTableAndPlot() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        type("tmax", "1000");
+        const auto before = SweepOf({100, 1000, 100});
+        verifyShown(before);
+        type(name, text);
+        QCOMPARE(w->message(), message);
+        verifyShown(before);
+        field(name).setText(name == "tmin" ? "100" : name == "tmax" ? "1000" : "100");
+        type("tmin", "200");
+        QCOMPARE(w->message(), "");
+        verifyShown(SweepOf({200, 1000, 100}));
+    }
+
+    void quantitySelectorRedrawsThePlot_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("axis");
+        QTest::addColumn<int>("quantity");
+        QTest::newRow("Cp") << 0 << "Cp [J/(K mol)]" << static_cast<int>(SweepQuantity::kCp);
+        QTest::newRow("S") << 1 << "S [J/(K mol)]" << static_cast<int>(SweepQuantity::kS);
+        QTest::newRow("H-H(298.15)")
+            << 2 << "H\u2212H(298.15) [kJ/mol]" << static_cast<int>(SweepQuantity::kHMinusHRef);
+    }
+    void quantitySelectorRedrawsThePlot() {
+        QFETCH(int, index);
+        QFETCH(QString, axis);
+        QFETCH(int, quantity);
+        w->quantityBox().setCurrentIndex(index);
+        QCOMPARE(w->quantityBox().currentText(), axis);
+        const PlotContent& content = w->plot().content();
+        QCOMPARE(content.yName + " [" + content.yUnit + "]", axis);
+        QCOMPARE(content.curves.size(), kSweepPartCount);
+        const auto rows = SweepOf({100, 3000, 100});
+        for (std::size_t p = 0; p < kSweepPartCount; ++p)
+            for (std::size_t r = 0; r < rows.size(); ++r)
+                QCOMPARE(content.curves[p].points[static_cast<qsizetype>(r)].y(),
+                         rows[r][static_cast<SweepPart>(p)][static_cast<SweepQuantity>(quantity)]);
+    }
+
+    void pointerLabelShowsTheNearestValue() {
+        const auto rows = SweepOf({100, 3000, 100});
+        QTest::mouseMove(chartView().viewport(), onScreen(10) + QPoint(3, -2));
+        QCOMPARE(w->plot().pointerText(),
+                 "Total\nT = 1000 K\nCp = " +
+                     QString::number(rows[10][SweepPart::kTotal].cp, 'f', 3) + " J/(K mol)");
+        QTest::mouseMove(chartView().viewport(), QPoint(2, 2));
+        QCOMPARE(w->plot().pointerText(), "");
+    }
+
+    void exportsWriteTheirFiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("CSV") << "sweep.csv";
+        QTest::newRow("PNG") << "sweep.png";
+        QTest::newRow("SVG") << "sweep.svg";
+        QTest::newRow("PDF") << "sweep.pdf";
+    }
+    void exportsWriteTheirFiles() {
+        QFETCH(QString, file);
+        const QString path = dir.filePath(file);
+        const QString missing = dir.filePath("missing/" + file);
+        const QString suffix = QFileInfo(file).suffix();
+        const auto write = [&](const QString& to) {
+            if (suffix == "csv") return w->exportCsv(to);
+            return w->exportPlot(to, suffix == "png"   ? PlotFileFormat::kPng
+                                     : suffix == "svg" ? PlotFileFormat::kSvg
+                                                       : PlotFileFormat::kPdf);
+        };
+        QCOMPARE(write(missing), "Could not write " + missing);
+        QCOMPARE(w->message(), "Could not write " + missing);
+        QCOMPARE(write(path), std::nullopt);
+        const QByteArray content = ReadAll(path);
+        if (suffix == "csv") {
+            QCOMPARE(content.toStdString(), SweepCsv(SweepOf({100, 3000, 100})));
+        } else if (suffix == "png") {
+            const QImage image(path);
+            QCOMPARE(image.size(), w->plot().widget()->size() * 2);
+            QSet<QRgb> colours;
+            for (int y = 0; y < image.height(); y += 7)
+                for (int x = 0; x < image.width(); x += 7) colours.insert(image.pixel(x, y));
+            QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
+        } else if (suffix == "svg") {
+            QVERIFY(content.contains("<svg"));
+            QVERIFY(content.contains("T [K]"));
+            QVERIFY(content.contains("Cp [J/(K mol)]"));
+        } else {
+            QVERIFY(content.startsWith("%PDF"));
+        }
+    }
+
+    void nasa7ActionWaitsForItsHook() {
+        QAction& action = w->nasa7Action();
+        QVERIFY(!action.isEnabled());
+        QStringList calls;
+        w->setNasa7Export(
+            [&](QWidget* parent, const Molecule& m, const ThermoOptions&, const std::string& name) {
+                calls << QString("%1 %2 %3").arg(parent == w.get()).arg(m.atoms).arg(name.c_str());
+            });
+        QVERIFY(action.isEnabled());
+        action.trigger();
+        QCOMPARE(calls, QStringList{"1 3 H2O"});
+        w->setNasa7Export({});
+        QVERIFY(!action.isEnabled());
+    }
+
+    void openedOverItsParentAndDeletedWhenClosed() {
+        QWidget parent;
+        QPointer<SweepWindow> opened = OpenSweepWindow(&parent, Water(), {}, "H2O");
+        QVERIFY(opened->isVisible() && opened->isWindow());
+        QCOMPARE(opened->parentWidget(), &parent);
+        QCOMPARE(opened->table().rowCount(), 31);
+        opened->close();
+        QTRY_VERIFY(opened.isNull());
+    }
+
+    // Pictures for a person: the window as opened, then with the pointer on the plot. The
+    // second run of this test (QT_SCALE_FACTOR=2) saves them at twice the pixels.
+    void savesScreenshots() {
+        const qreal ratio = w->devicePixelRatioF();
+        const QString tag = ratio == 1 ? "" : QString("@%1x").arg(ratio);
+        const QString folder = QStringLiteral(MOLTHERM_SCREENSHOT_DIR "/");
+        QVERIFY(w->grab().save(folder + "sweep-light" + tag + ".png"));
+        QTest::mouseMove(chartView().viewport(), onScreen(14));
+        QVERIFY(!w->plot().pointerText().isEmpty());
+        QVERIFY(w->grab().save(folder + "sweep-pointer" + tag + ".png"));
+    }
+};
+
+}  // namespace moltherm::gui
+
+QTEST_MAIN(moltherm::gui::SweepWindowTest)
+#include "sweep_window_test.moc"
