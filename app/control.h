@@ -17,8 +17,8 @@ struct ControlId {
     constexpr ControlId(ControlName controlName, int elementIndex = -1)
         : name(controlName), index(elementIndex) {}
     ControlName name;
-    int index;  // -1: not an array element
-    auto operator<=>(const ControlId&) const = default;
+    int index;                                           // -1: not an array element
+    auto operator<=>(const ControlId&) const = default;  // NOLINT(modernize-use-nullptr)
 };
 
 // "txtName", or "txtFreq(2)" for an element of a control array.

@@ -22,7 +22,7 @@ std::string_view NameText(ControlName name) {
 }
 
 std::optional<ControlName> NameFromText(std::string_view text) {
-    const auto found = std::ranges::find(kNameTexts, text);
+    const auto* const found = std::ranges::find(kNameTexts, text);
     if (found == kNameTexts.end()) return std::nullopt;
     return static_cast<ControlName>(found - kNameTexts.begin());
 }

@@ -46,7 +46,8 @@ std::optional<std::string> ReadRows(const Json& rows, const char* field, const c
                     return where + ": degeneracy is not a whole number of at least 1";
                 degeneracy = item.get<int>();
             } else {
-                return where + ": unknown key \"" + name + "\"";
+                return where + R"(: unknown key ")" + name +
+                       '"';  // NOLINT(performance-inefficient-string-concatenation)
             }
         }
         if (!row.contains(key)) return where + ": no " + key;
@@ -77,7 +78,7 @@ Expected<MoleculeDescription, std::string> ReadObject(const Json& object) {
             m.atoms = item.get<int>();
         } else if (name == "shape") {
             if (item != "linear" && item != "nonlinear")
-                return Failure{"shape: neither \"linear\" nor \"nonlinear\""};
+                return Failure{R"(shape: neither "linear" nor "nonlinear")"};
             m.shape = item == "linear" ? Shape::kLinear : Shape::kNonlinear;
         } else if (name == "symmetry_number") {
             if (!IsWhole(item, 1))

@@ -31,7 +31,7 @@ std::string Fixed3(double value) {
 
 std::string SweepNumberText(double value) {
     char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    auto* const end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     return std::string(buffer, end);
 }
 
@@ -74,7 +74,7 @@ std::string SweepPrintedText(const std::vector<SweepRow>& rows) {
             units += RightAligned(std::string("[") + SweepQuantityUnit(quantity) + "]",
                                   PrintedWidth(quantity));
         }
-        text += '\n' + names + '\n' + units + '\n';
+        ((((text += '\n') += names) += '\n') += units) += '\n';
         for (const SweepRow& row : rows) {
             text += RightAligned(SweepNumberText(row.temperature), kTemperatureWidth);
             for (std::size_t q = 0; q < kSweepQuantityCount; ++q) {

@@ -131,7 +131,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
                    "298.15)")
         ->allow_extra_args(false)
         // -T=500 as --temperature=500; no temperature starts with "=".
-        ->transform([](std::string text) { return text.starts_with('=') ? text.substr(1) : text; });
+        ->transform(
+            [](const std::string& text) { return text.starts_with('=') ? text.substr(1) : text; });
     const std::map<std::string, OutputFormat> formats{{"text", OutputFormat::kText},
                                                       {"json", OutputFormat::kJson},
                                                       {"csv", OutputFormat::kCsv},
@@ -212,7 +213,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         if (!expanded) return usageError(expanded.error());
         options.temperatures.insert(options.temperatures.end(), expanded->begin(), expanded->end());
     }
-    if (options.temperatures.empty()) options.temperatures.push_back(kDefaultTemperature);
+    if (options.temperatures.empty()) options.temperatures.emplace_back(kDefaultTemperature);
     for (const std::string& temperature : options.temperatures) {
         if (auto problem = TemperatureProblem(temperature)) {
             result.exitCode = 2;

@@ -70,7 +70,7 @@ Overflows TakeOverflows(std::string& text) {
             std::min(text.find_first_not_of("+-.0123456789eE", pos), text.size());
         double value = 0;
         const auto [stop, status] = std::from_chars(&text[pos], text.data() + end, value);
-        const std::size_t length = static_cast<std::size_t>(stop - &text[pos]);
+        const auto length = static_cast<std::size_t>(stop - &text[pos]);
         if (status == std::errc::result_out_of_range && BeyondADouble({&text[pos], length})) {
             if (pos + length == end) {
                 taken.numbers.emplace_back(ordinal, text.substr(pos, length));

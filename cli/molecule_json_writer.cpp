@@ -49,7 +49,7 @@ void MoleculeJsonWriter::write(const MoleculeOutcome& outcome) {
     out += ", \"atoms\": " + std::to_string(d.nAtoms);
     if (d.nAtoms > 1) {
         const bool linear = d.shape == Shape::kLinear;
-        out += linear ? ", \"shape\": \"linear\"" : ", \"shape\": \"nonlinear\"";
+        out += linear ? R"(, "shape": "linear")" : R"(, "shape": "nonlinear")";
         out += ", \"symmetry_number\": " + std::to_string(d.sigma);
         out += ", \"rotational_constants\": [";
         AppendJsonNumber(out, d.rotConst1);
