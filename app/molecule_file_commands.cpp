@@ -5,7 +5,6 @@
 #include <functional>
 #include <sstream>
 
-#include "calc/calc_input.h"
 #include "calc/molecule_json.h"
 #include "qcio/read_qc_file.h"
 
@@ -147,7 +146,7 @@ std::optional<std::string> OpenMoleculeFile(frmMoltherm& form, const std::filesy
         }
         return OpenMolecule(form, *molecule);
     }
-    const auto molecule = ReadMoleculeJson(text);
+    const auto molecule = ReadMoleculeJson(text, form.constants());
     if (!molecule) {
         const std::string message = fileName + ": " + molecule.error();
         form.ShowError(message);
@@ -157,23 +156,7 @@ std::optional<std::string> OpenMoleculeFile(frmMoltherm& form, const std::filesy
 }
 
 Expected<MoleculeDescription, std::string> MoleculeInBoxes(const frmMoltherm& form) {
-    CalcInputTexts texts = form.inputTexts();
-    texts.temperature = "298.15";  // a molecule file carries no temperature
-    MolecularData record = form.record();
-    record.nModes = form.nModes();
-    record.lastLevel = form.lastLevel();
-    const auto molecule = ReadCalcInput(form.constants(), texts, record);
-    if (!molecule) return Unexpected{molecule.error()};
-    MoleculeDescription m;
-    m.name = texts.name;
-    m.atoms = molecule->atoms;
-    m.molarMass = molecule->molarMass;
-    m.shape = molecule->shape;
-    m.sigma = molecule->sigma;
-    m.rotationalConstants = molecule->rotationalConstants;
-    m.modes = molecule->modes;
-    m.levels = molecule->levels;
-    return m;
+    return DescribeTexts(form.constants(), form.inputTexts(), form.nModes(), form.lastLevel());
 }
 
 std::optional<std::string> SaveMoleculeFile(frmMoltherm& form, const std::filesystem::path& path) {
@@ -182,7 +165,7 @@ std::optional<std::string> SaveMoleculeFile(frmMoltherm& form, const std::filesy
         form.ShowError(molecule.error());
         return molecule.error();
     }
-    const std::string text = WriteMoleculeJson(*molecule);
+    const std::string text = WriteMoleculeJson(*molecule) + "\n";
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out || !(out << text) || !out.flush()) {
         const std::string message = path.filename().string() + ": cannot be written";

@@ -92,6 +92,28 @@ Expected<MoleculeDescription, std::string> DescribeQcResult(const qcio::QcResult
     return m;
 }
 
+Expected<MoleculeDescription, std::string> DescribeTexts(const PhysicalConstants& constants,
+                                                         const CalcInputTexts& texts, int nModes,
+                                                         int lastLevel) {
+    CalcInputTexts atRoomTemperature = texts;
+    atRoomTemperature.temperature = "298.15";
+    MolecularData record;
+    record.nModes = static_cast<std::int16_t>(nModes);
+    record.lastLevel = static_cast<std::int16_t>(lastLevel);
+    const auto molecule = ReadCalcInput(constants, atRoomTemperature, record);
+    if (!molecule) return Unexpected{molecule.error()};
+    MoleculeDescription m;
+    m.name = texts.name;
+    m.atoms = molecule->atoms;
+    m.molarMass = molecule->molarMass;
+    m.shape = molecule->shape;
+    m.sigma = molecule->sigma;
+    m.rotationalConstants = molecule->rotationalConstants;
+    m.modes = molecule->modes;
+    m.levels = molecule->levels;
+    return m;
+}
+
 CalcInputTexts TextsOf(const MoleculeDescription& m) {
     CalcInputTexts t;
     t.name = m.name;

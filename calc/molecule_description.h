@@ -54,6 +54,13 @@ Expected<MoleculeDescription, std::string> DescribeQcResult(const qcio::QcResult
                                                             qcio::ImaginaryModes imaginary,
                                                             std::vector<std::string>& warnings);
 
+// The molecule the texts of the boxes describe, read with the checks of "Calc" at 298.15 K (a
+// molecule carries no temperature): the message "Calc" would give otherwise. `nModes` and
+// `lastLevel` are the window's row and level counts.
+Expected<MoleculeDescription, std::string> DescribeTexts(const PhysicalConstants& constants,
+                                                         const CalcInputTexts& texts, int nModes,
+                                                         int lastLevel);
+
 // The texts the window's boxes show for a molecule: numbers as the shortest text that reads
 // back to the same double, whole numbers as the spinners write them; the temperature is left
 // empty. Rows are the description's rows.

@@ -4,10 +4,10 @@
 #include <map>
 
 #include "calc/calc_input.h"
+#include "calc/message_text.h"
 #include "calc/molecule_description.h"
 #include "calc/number_text.h"
 #include "calc/option_text.h"
-#include "cli/message_text.h"
 #include "engine/temperature_grid.h"
 
 namespace moltherm::cli {

@@ -1,9 +1,11 @@
 #include "cli/molecule_calc.h"
 
+#include "calc/message_text.h"
 #include "calc/messages.h"
+#include "calc/molecule_reader.h"
 #include "calc/session.h"
-#include "cli/message_text.h"
-#include "cli/molecule_reader.h"
+#include "engine/reference_functions.h"
+#include "engine/thermo.h"
 
 namespace moltherm::cli {
 namespace {
@@ -44,6 +46,10 @@ MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEn
         outcome.error = AtTemperature(texts.temperature, read.error());
         return outcome;
     }
+    // Read succeeded, so every degeneracy converts.
+    outcome.molecule = *MoleculeOf(session.record(), texts.vibDegeneracies, texts.elecDegeneracies);
+    if (auto reference = ComputeThermo(constants, outcome.molecule, kReferenceTemperature, options))
+        outcome.atReference = *reference;
     session.BuildSummary(texts, stamp);
     session.StoreCoefficients();
     session.ClearTables();

@@ -6,9 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/molecule_entry.h"
 #include "calc/record.h"
-#include "cli/molecule_entry.h"
 #include "engine/constants.h"
+#include "engine/molecule.h"
 #include "engine/options.h"
 #include "engine/results.h"
 
@@ -24,7 +25,11 @@ struct TemperatureResult {
 struct MoleculeOutcome {
     MoleculeEntry entry;
     MolecularData data;
+    Molecule molecule;  // as computed
     std::vector<TemperatureResult> results;
+    // The total at 298.15 K, which the reference functions H - H(298.15) and -[G - H(298.15)]/T
+    // of every temperature need; nothing where the molecule cannot be computed at 298.15 K.
+    std::optional<ThermoResults> atReference;
     std::string report;  // the answer box: summary and one table per temperature, CR LF
     std::optional<std::string> error;  // without the molecule's label
     bool ok() const { return !error.has_value(); }

@@ -31,6 +31,9 @@ QcMoleculeRead ReadQcMolecule(const std::string& path, std::string_view text,
         return read;
     }
     read.entry.texts = TextsOf(*molecule);
+    read.entry.formula = molecule->formula;
+    read.entry.source = molecule->source;
+    read.entry.geometry = molecule->geometry;
     read.entry.droppedImaginary = molecule->droppedImaginary;
     // An atom keeps the window's one empty row.
     read.entry.nModes = static_cast<std::int16_t>(

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/molecule_entry.h"
+#include "calc/molecule_entry.h"
 #include "qcio/molecule_modes.h"
 
 namespace moltherm::cli {

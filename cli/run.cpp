@@ -9,11 +9,10 @@
 #include <sstream>
 #include <string>
 
+#include "calc/molecule_reader.h"
 #include "cli/command_line.h"
-#include "cli/json_reader.h"
 #include "cli/local_clock.h"
 #include "cli/molecule_calc.h"
-#include "cli/molecule_reader.h"
 #include "cli/outcome_writer.h"
 #include "cli/qc_molecule.h"
 #include "qcio/read_qc_file.h"
@@ -66,7 +65,7 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
         std::string path;
         std::string text;
         bool quantumChemistry = false;
-        MoleculeFile file;
+        std::vector<Json> molecules;
     };
     std::vector<Input> inputs;
     for (const std::string& path : options.inputs) {
@@ -77,14 +76,14 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
         }
         input.quantumChemistry = qcio::DetectFormat(input.text).has_value();
         if (!input.quantumChemistry) {
-            input.file = ReadMoleculeFile(std::move(input.text));
-            if (const auto& syntax = input.file.syntaxError) {
+            auto molecules = ParseMoleculeFile(input.text);
+            if (!molecules) {
                 const std::string source = path == "-" ? "standard input" : path;
-                io.err << ProgramMessage(source + ": not valid JSON: " + syntax->reason +
-                                         " (line " + std::to_string(syntax->line) + ", column " +
-                                         std::to_string(syntax->column) + ")");
+                io.err << ProgramMessage(source + ": " + SyntaxErrorText(molecules.error()));
                 return 2;
             }
+            input.molecules = std::move(*molecules);
+            input.text.clear();
         }
         inputs.push_back(std::move(input));
     }
@@ -128,8 +127,12 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
             compute(std::move(read.entry), std::nullopt, read.error);
             continue;
         }
-        for (std::size_t i = 0; i < input.file.molecules.size(); ++i) {
-            MoleculeRead read = ReadMolecule(input.file.molecules[i], i + 1);
+        for (std::size_t i = 0; i < input.molecules.size(); ++i) {
+            MoleculeRead read = ReadMolecule(input.molecules[i], i + 1);
+            if (!read.entry.warnings.empty()) writer->flush();
+            for (const std::string& warning : read.entry.warnings)
+                io.err << kProgramName << ": " << read.entry.label << ": warning: " << warning
+                       << '\n';
             compute(std::move(read.entry), read.problem, std::nullopt);
         }
     }

@@ -78,10 +78,12 @@ TEST_P(OpenFile, FillsTheBoxesAsTyped) {
     const auto qc = qcio::ReadQcFile(file);
     const auto expected =
         qc ? DescribeQcResult(*qc, file.stem().string(), qcio::ImaginaryModes::Drop, warnings)
-           : ReadMoleculeJson([&] {
-                 std::ifstream in(file);
-                 return std::string(std::istreambuf_iterator<char>(in), {});
-             }());
+           : ReadMoleculeJson(
+                 [&] {
+                     std::ifstream in(file);
+                     return std::string(std::istreambuf_iterator<char>(in), {});
+                 }(),
+                 s.form.constants());
     ASSERT_TRUE(expected);
     EXPECT_TRUE(WithoutTemperature(s.form.inputTexts()) == WithoutTemperature(TextsOf(*expected)));
 
@@ -179,7 +181,10 @@ TEST_P(OpenBadFile, LeavesTheBoxesUnchanged) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, OpenBadFile,
-    ::testing::Values(BadFileRow{"NotJson", "{\"name\": ", "moltherm_bad.json: not JSON"},
+    ::testing::Values(BadFileRow{"NotJson", "{\"name\": ",
+                                 "moltherm_bad.json: not valid JSON: syntax error while parsing "
+                                 "value - unexpected end of input; expected '[', '{', or a "
+                                 "literal (line 1, column 10)"},
                       BadFileRow{"UnknownKey", R"({"name": "X", "mass": 1})",
                                  "moltherm_bad.json: unknown key \"mass\""},
                       BadFileRow{"TwoMolecules", R"([{"name": "A"}, {"name": "B"}])",
@@ -187,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFileRow{"WavenumberAsBadText",
                                  R"({"name": "X", "molar_mass": "36.46", "atoms": 2,
                        "rotational_constants": [10.59], "vibrations": [{"wavenumber": "x"}]})",
-                                 "moltherm_bad.json: vibration 1: wavenumber is not a number"}),
+                                 "moltherm_bad.json: Invalid vibrational frequency"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Numbers written as texts read as the boxes read them.

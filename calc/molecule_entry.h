@@ -3,14 +3,17 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "calc/calc_input.h"
+#include "chem/atom.h"
 
-namespace moltherm::cli {
+namespace moltherm {
 
 // One molecule of a file as the window would hold it: the texts of its boxes and its row and
-// level counts. Whole numbers (atoms, symmetry number, degeneracies) are written as the
-// window's spinners write them, so "2.0" in a file shows as "2" in the summary.
+// level counts, with what a file carries beyond the boxes. Whole numbers (atoms, symmetry
+// number, degeneracies) are written as the window's spinners write them, so "2.0" in a file
+// shows as "2" in the summary.
 struct MoleculeEntry {
     std::optional<std::string> name;  // as given, when given as a string
     std::string label;                // how messages name it: its name or "molecule N"
@@ -19,6 +22,12 @@ struct MoleculeEntry {
     std::int16_t lastLevel = 0;
     // Imaginary modes left out of a transition state: its modes add up to 3N-6 (3N-5) less this.
     int droppedImaginary = 0;
+    std::optional<std::string> formula;         // as given, or the geometry's Hill formula
+    std::optional<std::string> source;          // where the numbers came from
+    std::vector<chem::Atom> geometry;           // [Angstrom, u]; empty when not given
+    std::optional<double> enthalpyOfFormation;  // at 298.15 K [kJ/mol]
+    // Where given values differ from the geometry's (the given ones are used).
+    std::vector<std::string> warnings;
 };
 
 // The groups of boxes in the order of the window's checks (the atom count and shape, which the
@@ -48,4 +57,4 @@ struct MoleculeRead {
     std::optional<MoleculeProblem> problem;
 };
 
-}  // namespace moltherm::cli
+}  // namespace moltherm

@@ -1,8 +1,8 @@
-#include "cli/message_text.h"
+#include "calc/message_text.h"
 
 #include <cstddef>
 
-namespace moltherm::cli {
+namespace moltherm {
 
 std::string Shortened(std::string_view text) {
     constexpr std::size_t kShown = 40;
@@ -15,4 +15,4 @@ std::string Shortened(std::string_view text) {
     return std::string(text);
 }
 
-}  // namespace moltherm::cli
+}  // namespace moltherm
