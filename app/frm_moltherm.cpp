@@ -202,6 +202,8 @@ bool frmMoltherm::tabFocus(bool backwards) {
 bool frmMoltherm::typeText(const ControlId& id, const std::string& text) {
     const Control* c = find(id);
     if (!c || c->kind != ControlKind::TextBox || c->locked || !moveFocus(id)) return false;
+    // A wavenumber typed is no longer the file's, scaled or not.
+    if (id.name == txtFreq) session_.SetPrescaled(std::nullopt);
     setText(id, text);
     return true;
 }

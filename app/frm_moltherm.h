@@ -67,6 +67,8 @@ class frmMoltherm {
     // The thermochemistry options the next "Calc" and "New T" compute with.
     const ThermoOptions& options() const { return session_.options(); }
     void setOptions(const ThermoOptions& options) { session_.SetOptions(options); }
+    // The factor the wavenumbers of an opened file already carry; typing a wavenumber drops it.
+    void setPrescaled(std::optional<double> factor) { session_.SetPrescaled(factor); }
     const std::string& summaryText() const { return session_.record().summaryText; }
     const std::string& tableText() const { return session_.record().tableText; }
     const std::string& molType() const { return molType_; }

@@ -117,6 +117,7 @@ std::optional<std::string> OpenMolecule(frmMoltherm& form, const MoleculeDescrip
                m.levels[static_cast<std::size_t>(level)].degeneracy,
                [&] { form.IncreaseEnergyDegen(level); }, [&] { form.DecreaseEnergyDegen(level); });
     }
+    form.setPrescaled(m.frequencyScaleApplied);
     return std::nullopt;
 }
 

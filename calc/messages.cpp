@@ -1,6 +1,13 @@
 #include "calc/messages.h"
 
+#include "report/option_lines.h"
+
 namespace moltherm::messages {
+
+std::string AlreadyScaled(double factor) {
+    return "Frequencies already scaled by " + ShortestText(factor) +
+           " in the file: no second factor";
+}
 
 const char* ForFault(ThermoFault fault) {
     switch (fault) {

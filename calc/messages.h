@@ -20,6 +20,10 @@ inline constexpr const char* kInvalidAtomCount = "Invalid number of atoms";
 inline constexpr const char* kInvalidSigma = "Invalid symmetry number";
 inline constexpr const char* kInvalidDegeneracy = "Invalid degeneracy";
 
+// Refuses a scale factor for wavenumbers that carry one already: "Frequencies already scaled
+// by 0.97 in the file: no second factor".
+std::string AlreadyScaled(double factor);
+
 // The message of the input the engine found at fault.
 const char* ForFault(ThermoFault fault);
 

@@ -67,6 +67,7 @@ Expected<MoleculeDescription, std::string> DescribeQcResult(const qcio::QcResult
     m.sigma = facts.sigma;
     m.rotationalConstants = facts.rotationalConstants;
     m.levels = {ElectronicLevel{0, result.multiplicity}};
+    if (result.frequenciesScaled) m.frequencyScaleApplied = result.scaleFactor;
     if (m.atoms > 1) {
         const auto modes = qcio::ModesOf(result, m.shape == Shape::kLinear, imaginary);
         if (!modes) return Unexpected{modes.error()};

@@ -30,6 +30,7 @@ struct MoleculeDescription {
     std::vector<VibrationalMode> modes;           // rows; degeneracies add up to 3N-5 or 3N-6
     std::vector<ElectronicLevel> levels{ElectronicLevel{}};
     int droppedImaginary = 0;  // imaginary modes left out: a transition state has 3N-7 modes
+    std::optional<double> frequencyScaleApplied;  // the factor the wavenumbers already carry
 };
 
 // What a geometry gives: molar mass, shape, rotational constants, the point group's sigma and

@@ -22,10 +22,11 @@ struct MoleculeEntry {
     std::int16_t lastLevel = 0;
     // Imaginary modes left out of a transition state: its modes add up to 3N-6 (3N-5) less this.
     int droppedImaginary = 0;
-    std::optional<std::string> formula;         // as given, or the geometry's Hill formula
-    std::optional<std::string> source;          // where the numbers came from
-    std::vector<chem::Atom> geometry;           // [Angstrom, u]; empty when not given
-    std::optional<double> enthalpyOfFormation;  // at 298.15 K [kJ/mol]
+    std::optional<std::string> formula;           // as given, or the geometry's Hill formula
+    std::optional<std::string> source;            // where the numbers came from
+    std::vector<chem::Atom> geometry;             // [Angstrom, u]; empty when not given
+    std::optional<double> enthalpyOfFormation;    // at 298.15 K [kJ/mol]
+    std::optional<double> frequencyScaleApplied;  // the factor the wavenumbers already carry
     // Where given values differ from the geometry's (the given ones are used).
     std::vector<std::string> warnings;
 };

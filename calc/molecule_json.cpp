@@ -40,6 +40,7 @@ Expected<MoleculeDescription, std::string> ReadMoleculeJson(const std::string& t
     molecule->source = entry.source;
     molecule->geometry = entry.geometry;
     molecule->droppedImaginary = entry.droppedImaginary;
+    molecule->frequencyScaleApplied = entry.frequencyScaleApplied;
     return molecule;
 }
 
@@ -74,6 +75,8 @@ std::string WriteMoleculeJson(const MoleculeDescription& m, const char* eol) {
             out += (k ? ", " : "") + ExactText(m.rotationalConstants[k]);
         out += "]" + next +
                "\"vibrations\": " + Rows(m.modes, "wavenumber", &VibrationalMode::wavenumber, eol);
+        if (m.frequencyScaleApplied)
+            out += next + "\"frequency_scale_applied\": " + ExactText(*m.frequencyScaleApplied);
         if (m.droppedImaginary > 0)
             out += next + "\"imaginary_modes_dropped\": " + std::to_string(m.droppedImaginary);
     }

@@ -20,7 +20,7 @@ using Check = std::optional<std::string>;
 using Keys = std::span<const std::string_view>;
 using enum CheckGroup;
 
-constexpr std::array<std::string_view, 13> kMoleculeKeys = {"name",
+constexpr std::array<std::string_view, 14> kMoleculeKeys = {"name",
                                                             "molar_mass",
                                                             "atoms",
                                                             "shape",
@@ -32,7 +32,8 @@ constexpr std::array<std::string_view, 13> kMoleculeKeys = {"name",
                                                             "formula",
                                                             "source",
                                                             "geometry",
-                                                            "enthalpy_of_formation"};
+                                                            "enthalpy_of_formation",
+                                                            "frequency_scale_applied"};
 constexpr std::array<std::string_view, 5> kAtomKeys = {"element", "x", "y", "z", "mass"};
 
 std::string Expected(const char* kind, const Json& value) {
@@ -183,11 +184,15 @@ class Reader {
                     return fail(key + (": " + Expected("a string", *value)));
                 *text = value->get<std::string>();
             }
-        if (const Json* enthalpy = given("enthalpy_of_formation")) {
-            double value = 0;
-            if (!ok(Number(*enthalpy, "enthalpy_of_formation", value))) return false;
-            entry_.enthalpyOfFormation = value;
-        }
+        using Value = std::pair<const char*, std::optional<double>*>;
+        for (const auto& [key, number] :
+             {Value{"enthalpy_of_formation", &entry_.enthalpyOfFormation},
+              Value{"frequency_scale_applied", &entry_.frequencyScaleApplied}})
+            if (const Json* value = given(key)) {
+                if (!ok(Number(*value, key, number->emplace()))) return false;
+                if (number == &entry_.frequencyScaleApplied && !(**number > 0 && **number <= 2))
+                    return fail("frequency_scale_applied: expected a number from 0 to 2");
+            }
         return geometry();
     }
 

@@ -10,6 +10,8 @@
 namespace moltherm {
 
 Expected<Done, std::string> CalcSession::Read(const CalcInputTexts& texts) {
+    if (prescaled_ && options_.frequencyScale != 1)
+        return Unexpected{messages::AlreadyScaled(*prescaled_)};
     auto molecule = ReadCalcInput(constants_, texts, record_, options_);
     if (!molecule) return Unexpected{molecule.error()};
     return Done{};
@@ -40,6 +42,7 @@ void CalcSession::BuildSummary(const CalcInputTexts& texts, std::string_view sta
         const double e0 = molecule ? ZeroPointEnergy(constants_, *molecule, options_) : 0;
         summary.optionLines = OptionLines(options_, e0);
     }
+    if (prescaled_) summary.optionLines.push_back(PrescaledLine(*prescaled_));
     record_.summaryText = FormatSummary(summary);
 }
 

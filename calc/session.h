@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -23,6 +24,10 @@ class CalcSession {
     // The conventions of the next "Calc" and "New T" (the defaults: the textbook ones at 1 bar).
     void SetOptions(const ThermoOptions& options) { options_ = options; }
     const ThermoOptions& options() const { return options_; }
+    // The factor the wavenumbers to be read already carry (an ORCA output says so), or nothing.
+    // Read refuses a second factor, and the summary names this one.
+    void SetPrescaled(std::optional<double> factor) { prescaled_ = factor; }
+    std::optional<double> prescaled() const { return prescaled_; }
 
     // Reads and checks the boxes into the record (see ReadCalcInput); the first failure.
     Expected<Done, std::string> Read(const CalcInputTexts& texts);
@@ -49,6 +54,7 @@ class CalcSession {
   private:
     PhysicalConstants constants_;
     ThermoOptions options_;
+    std::optional<double> prescaled_;
     MolecularData record_;
     ThermoResults results_;
 };

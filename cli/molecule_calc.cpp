@@ -33,6 +33,7 @@ MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEn
 
     CalcSession session(constants);
     session.SetOptions(options);
+    session.SetPrescaled(outcome.entry.frequencyScaleApplied);
     session.record().nModes = outcome.entry.nModes;
     session.record().lastLevel = outcome.entry.lastLevel;
     const auto read = session.Read(texts);

@@ -21,6 +21,7 @@ void MoleculeJsonWriter::write(const MoleculeOutcome& outcome) {
     m.modes = molecule.modes;
     m.levels = molecule.levels;
     m.droppedImaginary = entry.droppedImaginary;
+    m.frequencyScaleApplied = entry.frequencyScaleApplied;
     std::string& out = buffer();
     out += first_ ? "" : ",";
     out += eol();

@@ -34,6 +34,7 @@ QcMoleculeRead ReadQcMolecule(const std::string& path, std::string_view text,
     read.entry.formula = molecule->formula;
     read.entry.source = molecule->source;
     read.entry.geometry = molecule->geometry;
+    read.entry.frequencyScaleApplied = molecule->frequencyScaleApplied;
     read.entry.droppedImaginary = molecule->droppedImaginary;
     // An atom keeps the window's one empty row.
     read.entry.nModes = static_cast<std::int16_t>(

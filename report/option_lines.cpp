@@ -35,6 +35,10 @@ std::string StandardStateText(const StandardState& state) {
     return value;
 }
 
+std::string PrescaledLine(double factor) {
+    return "Frequencies scaled by " + ShortestText(factor) + " in the file.";
+}
+
 std::vector<std::string> OptionLines(const ThermoOptions& o, double zeroPointEnergy) {
     std::vector<std::string> lines;
     if (o.frequencyScale != 1)

@@ -14,6 +14,9 @@ std::string StandardStateText(const StandardState& state);
 // 0.96.", "Zero-point energy 53.880 kJ/mol included (factor 0.95)."; `zeroPointEnergy` [J/mol].
 std::vector<std::string> OptionLines(const ThermoOptions& options, double zeroPointEnergy);
 
+// The line of wavenumbers that came scaled: "Frequencies scaled by 0.97 in the file."
+std::string PrescaledLine(double factor);
+
 // A number as short as it reads back exactly: 0.96, 100000, 1e-05.
 std::string ShortestText(double value);
 
