@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <array>
 #include <map>
 
 #include "calc/calc_input.h"
@@ -58,27 +59,50 @@ Expected<ThermoOptions, std::string> ThermoOptionsOf(const CLI::App& app, const 
     return options;
 }
 
-// A -T value: a single temperature as typed, or START:STOP:STEP as the exact text of each point.
-Expected<std::vector<std::string>, std::string> ExpandTemperature(const std::string& text) {
-    const std::vector<std::string> parts = [&text] {
-        std::vector<std::string> pieces;
-        std::size_t start = 0;
-        for (std::size_t colon; (colon = text.find(':', start)) != std::string::npos;
-             start = colon + 1)
-            pieces.push_back(text.substr(start, colon - start));
-        pieces.push_back(text.substr(start));
-        return pieces;
-    }();
-    if (parts.size() == 1) return std::vector<std::string>{text};
-    const std::string quoted = "temperature range \"" + Shortened(text) + "\": ";
-    if (parts.size() != 3) return Unexpected{quoted + "use START:STOP:STEP"};
-    double values[3];
-    for (int i = 0; i < 3; ++i) {
+// The parts of a text between its colons.
+std::vector<std::string> ColonParts(const std::string& text) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t colon; (colon = text.find(':', start)) != std::string::npos; start = colon + 1)
+        parts.push_back(text.substr(start, colon - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+// Three numbers written A:B:C; `quoted` starts the message, `usage` shows the form.
+Expected<std::array<double, 3>, std::string> ThreeNumbers(const std::vector<std::string>& parts,
+                                                          const std::string& quoted,
+                                                          const char* usage) {
+    if (parts.size() != 3) return Unexpected{quoted + "use " + usage};
+    std::array<double, 3> values{};
+    for (std::size_t i = 0; i < 3; ++i) {
         const auto value = ParseNumber(parts[i]);
         if (!value) return Unexpected{quoted + "\"" + Shortened(parts[i]) + "\" is not a number"};
         values[i] = *value;
     }
-    const auto grid = ExpandTemperatureGrid(values[0], values[1], values[2]);
+    return values;
+}
+
+// --nasa7 TLOW:TMID:THIGH [K].
+Expected<Nasa7Temperatures, std::string> Nasa7TemperaturesOf(const std::string& text) {
+    const std::string quoted = "--nasa7 \"" + Shortened(text) + "\": ";
+    const auto t = ThreeNumbers(ColonParts(text), quoted, "TLOW:TMID:THIGH");
+    if (!t) return Unexpected{t.error()};
+    const auto [low, mid, high] = *t;
+    if (!(0 < low && low < mid && mid < high && high <= kMaxNasa7Temperature))
+        return Unexpected{quoted + "expected 0 < TLOW < TMID < THIGH <= " +
+                          WholeNumberText(static_cast<long long>(kMaxNasa7Temperature))};
+    return Nasa7Temperatures{low, mid, high};
+}
+
+// A -T value: a single temperature as typed, or START:STOP:STEP as the exact text of each point.
+Expected<std::vector<std::string>, std::string> ExpandTemperature(const std::string& text) {
+    const std::vector<std::string> parts = ColonParts(text);
+    if (parts.size() == 1) return std::vector<std::string>{text};
+    const std::string quoted = "temperature range \"" + Shortened(text) + "\": ";
+    const auto values = ThreeNumbers(parts, quoted, "START:STOP:STEP");
+    if (!values) return Unexpected{values.error()};
+    const auto grid = ExpandTemperatureGrid((*values)[0], (*values)[1], (*values)[2]);
     if (!grid) {
         switch (grid.error()) {
             case GridFault::kNotFinite:
@@ -133,16 +157,21 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         // -T=500 as --temperature=500; no temperature starts with "=".
         ->transform(
             [](const std::string& text) { return text.starts_with('=') ? text.substr(1) : text; });
-    const std::map<std::string, OutputFormat> formats{{"text", OutputFormat::kText},
-                                                      {"json", OutputFormat::kJson},
-                                                      {"csv", OutputFormat::kCsv},
-                                                      {"molecule", OutputFormat::kMolecule}};
+    const std::map<std::string, OutputFormat> formats{
+        {"text", OutputFormat::kText},      {"json", OutputFormat::kJson},
+        {"csv", OutputFormat::kCsv},        {"molecule", OutputFormat::kMolecule},
+        {"janaf", OutputFormat::kJanaf},    {"chemkin", OutputFormat::kChemkin},
+        {"cantera", OutputFormat::kCantera}};
     app.add_option("--format", options.format,
                    "text: the report; json: one document with all values; csv: one row per "
-                   "molecule and temperature; molecule: the molecules read, as one molecule file")
+                   "molecule and temperature; molecule: the molecules read, as one molecule "
+                   "file; janaf: Cp, S, -[G-H(298.15)]/T and H-H(298.15) per temperature; "
+                   "chemkin, cantera: NASA 7-coefficient polynomials fitted over --nasa7 (the "
+                   "molecules need a formula)")
         ->transform(CLI::CheckedTransformer(formats).description(""))
         // Checked first, for a plain message that offers only the names.
-        ->transform(CLI::IsMember({"text", "json", "csv", "molecule"}))
+        ->transform(
+            CLI::IsMember({"text", "json", "csv", "molecule", "janaf", "chemkin", "cantera"}))
         ->type_name("TEXT")
         ->default_str("text");
     app.add_flag("--crlf", options.crlf, "End lines with CR LF instead of LF");
@@ -164,6 +193,11 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
                    "Head-Gordon's quasi-RRHO energy with this cutoff [1/cm]");
     app.add_option("--raise-low-modes", texts.raise,
                    "Raise every wavenumber below this one [1/cm] to it");
+    std::string nasa7Text;
+    const CLI::Option* nasa7Option = app.add_option(
+        "--nasa7", nasa7Text,
+        "TLOW:TMID:THIGH [K] of the NASA-7 polynomials of --format chemkin and cantera "
+        "(default 200:1000:3000)");
     std::string timestamp;
     const CLI::Option* timestampOption =
         app.add_option("--timestamp", timestamp,
@@ -174,14 +208,19 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         "or \"nonlinear\"), symmetry_number (default 1), rotational_constants (1/cm: one for a "
         "linear molecule, three for a nonlinear one), vibrations (a list of {\"wavenumber\": "
         "1/cm, \"degeneracy\": default 1}) and electronic_levels (a list of {\"energy\": 1/cm, "
-        "\"degeneracy\": default 1}, the ground level at 0 first; default one level) and, for a "
-        "transition state, "
-        "imaginary_modes_dropped (the imaginary modes left out). Numbers "
-        "may be written as strings.\n\nIn the json and csv output the temperature is in K, q is "
-        "per "
-        "molecule (the report's q/N), U, H, A and G are in J/mol, S and Cp in J/(K mol). A json "
-        "molecule carries an options object with the options that differ from the defaults "
-        "(pressure in Pa, concentration in mol/L); the csv rows do not name them.\n\n"
+        "\"degeneracy\": default 1}, the ground level at 0 first; default one level); optional "
+        "formula, source, enthalpy_of_formation (kJ/mol at 298.15 K, for chemkin and cantera), "
+        "frequency_scale_applied (a factor the wavenumbers already carry) and, for a transition "
+        "state, imaginary_modes_dropped (the imaginary modes left out). With a geometry (a list "
+        "of {\"element\", \"x\", \"y\", \"z\": Angstrom, \"mass\": u, default the most "
+        "abundant isotope}), atoms, molar_mass, shape, symmetry_number, rotational_constants and "
+        "formula may be left out and are derived; given ones are used, with a warning where they "
+        "differ. Numbers may be written as strings.\n\n"
+        "In the json and csv output the temperature is in K, q is per molecule (the report's "
+        "q/N), U, H, A and G are in J/mol, S and Cp in J/(K mol), H_minus_H298 (H - H(298.15 K)) "
+        "in J/mol and gibbs_energy_function (-[G - H(298.15 K)]/T) in J/(K mol). A json molecule "
+        "carries an options object with the options that differ from the defaults (pressure in "
+        "Pa, concentration in mol/L); the csv rows do not name them.\n\n"
         "Exit status: 0 when every molecule was computed, 1 when any was refused (the others are "
         "still written), 2 for a usage error: a bad option or temperature, an input that cannot "
         "be read or is not JSON.");
@@ -221,6 +260,13 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
                          "\": " + *problem + "\n";
             return result;
         }
+    }
+    if (*nasa7Option) {
+        if (options.format != OutputFormat::kChemkin && options.format != OutputFormat::kCantera)
+            return usageError("--nasa7 goes with --format chemkin or --format cantera");
+        const auto nasa7 = Nasa7TemperaturesOf(nasa7Text);
+        if (!nasa7) return usageError(nasa7.error());
+        options.nasa7 = *nasa7;
     }
     if (*timestampOption) options.timestamp = timestamp;
     result.options = std::move(options);

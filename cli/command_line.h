@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/outcome_writer.h"
+#include "engine/nasa7.h"
 #include "engine/options.h"
 #include "qcio/molecule_modes.h"
 
@@ -19,7 +20,8 @@ struct CliOptions {
     // As typed for single values, the exact text of each point for a range; in order, never
     // empty.
     std::vector<std::string> temperatures;
-    ThermoOptions thermo;  // the conventions of every molecule's calculation
+    ThermoOptions thermo;     // the conventions of every molecule's calculation
+    Nasa7Temperatures nasa7;  // TLOW, TMID, THIGH of the polynomials [K]
     OutputFormat format = OutputFormat::kText;
     bool crlf = false;
     std::optional<std::string> timestamp;  // replaces the clock's date and time

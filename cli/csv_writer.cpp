@@ -8,7 +8,7 @@ namespace {
 constexpr const char* kContributions[] = {"translational", "rotational", "vibrational",
                                           "electronic", "total"};
 constexpr const char* kQuantities[] = {"q", "U", "H", "A", "G", "S", "Cp"};
-constexpr int kValueColumns = 5 * 7;
+constexpr int kValueColumns = 5 * 7 + 2;
 
 void AppendField(std::string& out, const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
@@ -42,7 +42,7 @@ void CsvWriter::begin() {
             out += '_';
             out += quantity;
         }
-    out += ",error";
+    out += ",H_minus_H298,gibbs_energy_function,error";
     out += eol();
 }
 
@@ -62,6 +62,11 @@ void CsvWriter::write(const MoleculeOutcome& outcome) {
         const ThermoResults& r = result.results;
         for (const Contribution* c : {&r.trans, &r.rot, &r.vib, &r.elec, &r.total})
             AppendValues(out, *c);
+        for (const double ReferenceFunctions::*value :
+             {&ReferenceFunctions::hMinusHr, &ReferenceFunctions::gibbsEnergyFunction}) {
+            out += ',';
+            if (result.reference) AppendShortest(out, (*result.reference).*value);
+        }
         out += ',';
         out += eol();
     }

@@ -1,6 +1,8 @@
 #include "cli/json_writer.h"
 
+#include <array>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "cli/number_output.h"
 
@@ -66,6 +68,15 @@ void AppendOptions(std::string& out, const ThermoOptions& options) {
     out += '}';
 }
 
+// The total's reference functions, keyed.
+std::array<std::pair<const char*, std::optional<double>>, 2> ReferenceValues(
+    const TemperatureResult& result) {
+    const auto& f = result.reference;
+    return {{{",\"H_minus_H298\":", f ? std::optional(f->hMinusHr) : std::nullopt},
+             {",\"gibbs_energy_function\":",
+              f ? std::optional(f->gibbsEnergyFunction) : std::nullopt}}};
+}
+
 }  // namespace
 
 void JsonWriter::begin() {
@@ -97,6 +108,13 @@ void JsonWriter::write(const MoleculeOutcome& outcome) {
             AppendContribution(out, "vibrational", result.results.vib);
             AppendContribution(out, "electronic", result.results.elec);
             AppendContribution(out, "total", result.results.total);
+            for (const auto& [key, value] : ReferenceValues(result)) {
+                out += key;
+                if (value)
+                    AppendJsonNumber(out, *value);
+                else
+                    out += "null";
+            }
             out += '}';
         }
         out += ']';

@@ -49,8 +49,11 @@ MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEn
     }
     // Read succeeded, so every degeneracy converts.
     outcome.molecule = *MoleculeOf(session.record(), texts.vibDegeneracies, texts.elecDegeneracies);
-    if (auto reference = ComputeThermo(constants, outcome.molecule, kReferenceTemperature, options))
-        outcome.atReference = *reference;
+    const auto atReference =
+        ComputeThermo(constants, outcome.molecule, kReferenceTemperature, options);
+    if (!atReference)
+        outcome.referenceProblem =
+            std::string("at 298.15 K: ") + messages::ForFault(atReference.error());
     session.BuildSummary(texts, stamp);
     session.StoreCoefficients();
     session.ClearTables();
@@ -64,7 +67,11 @@ MoleculeOutcome CalculateMolecule(const PhysicalConstants& constants, MoleculeEn
             outcome.error = AtTemperature(temperature, added.error());
             return outcome;
         }
-        outcome.results.push_back({session.record().temperature, session.results()});
+        const double t = session.record().temperature;
+        outcome.results.push_back({temperature, t, session.results(), std::nullopt});
+        if (atReference)
+            outcome.results.back().reference =
+                ReferenceFunctionsOf(t, session.results(), *atReference);
     }
     outcome.report = session.reportText();
     return outcome;

@@ -11,13 +11,19 @@
 #include "engine/constants.h"
 #include "engine/molecule.h"
 #include "engine/options.h"
+#include "engine/reference_functions.h"
 #include "engine/results.h"
+#include "report/nasa7_species.h"
 
 namespace moltherm::cli {
 
 struct TemperatureResult {
+    std::string text;        // as given
     double temperature = 0;  // [K]
     ThermoResults results;
+    // H - H(298.15) and -[G - H(298.15)]/T of the total; nothing when the molecule cannot be
+    // computed at 298.15 K.
+    std::optional<ReferenceFunctions> reference;
 };
 
 // What one molecule gives: the stored data and one result grid per temperature, in the order
@@ -27,9 +33,10 @@ struct MoleculeOutcome {
     MolecularData data;
     Molecule molecule;  // as computed
     std::vector<TemperatureResult> results;
-    // The total at 298.15 K, which the reference functions H - H(298.15) and -[G - H(298.15)]/T
-    // of every temperature need; nothing where the molecule cannot be computed at 298.15 K.
-    std::optional<ThermoResults> atReference;
+    // Why the molecule cannot be computed at 298.15 K, where the tables' reference functions
+    // need it ("at 298.15 K: Invalid vibrational frequency").
+    std::optional<std::string> referenceProblem;
+    std::optional<Nasa7Species> nasa7;  // the polynomials, for the formats that write them
     std::string report;  // the answer box: summary and one table per temperature, CR LF
     std::optional<std::string> error;  // without the molecule's label
     bool ok() const { return !error.has_value(); }

@@ -7,18 +7,20 @@
 
 #include "cli/molecule_calc.h"
 #include "engine/constants.h"
+#include "engine/nasa7.h"
 #include "engine/options.h"
 
 namespace moltherm::cli {
 
-enum class OutputFormat { kText, kJson, kCsv, kMolecule };
+enum class OutputFormat { kText, kJson, kCsv, kMolecule, kJanaf, kChemkin, kCantera };
 
 struct OutputStyle {
     OutputFormat format = OutputFormat::kText;
     bool crlf = false;  // CR LF line ends instead of LF
     std::string stamp;  // the text heading's date and time
     double avogadro = PhysicalConstants{}.avogadro;
-    ThermoOptions thermo;  // the options every molecule was computed with
+    ThermoOptions thermo;     // the options every molecule was computed with
+    Nasa7Temperatures nasa7;  // the ranges of the polynomials
 };
 
 // Writes the molecules' outcomes to standard output in one format, in the order given.

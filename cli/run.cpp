@@ -13,6 +13,7 @@
 #include "cli/command_line.h"
 #include "cli/local_clock.h"
 #include "cli/molecule_calc.h"
+#include "cli/nasa7_writer.h"
 #include "cli/outcome_writer.h"
 #include "cli/qc_molecule.h"
 #include "qcio/read_qc_file.h"
@@ -92,6 +93,7 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
     style.format = options.format;
     style.crlf = options.crlf;
     style.thermo = options.thermo;
+    style.nasa7 = options.nasa7;
     style.stamp = options.timestamp ? *options.timestamp : ClockStamp(clock);
     const std::unique_ptr<OutcomeWriter> writer = MakeOutcomeWriter(io.out, style);
     const PhysicalConstants constants;
@@ -106,6 +108,18 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
         } else {
             outcome = CalculateMolecule(constants, std::move(entry), options.temperatures,
                                         style.stamp, options.thermo, problem);
+            // The tables count from H(298.15 K).
+            if (outcome.ok() && options.format == OutputFormat::kJanaf && outcome.referenceProblem)
+                outcome.error = outcome.referenceProblem;
+            if (outcome.ok() && (options.format == OutputFormat::kChemkin ||
+                                 options.format == OutputFormat::kCantera)) {
+                auto species =
+                    FitForExport(constants, outcome, options.nasa7, options.thermo, options.format);
+                if (species)
+                    outcome.nasa7 = std::move(*species);
+                else
+                    outcome.error = species.error();
+            }
         }
         if (!outcome.ok()) {
             anyRefused = true;

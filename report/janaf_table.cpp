@@ -31,10 +31,11 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
 }
 
-void AppendTable(std::string& out, const JanafMolecule& m, std::string_view eol) {
+void AppendTable(std::string& out, const JanafMolecule& m, std::string_view eol,
+                 std::string_view standardState) {
     out += OneLine(m.name);
     if (!m.formula.empty()) out += " (" + OneLine(m.formula) + ")";
-    out += ": standard state 1 bar, Tr = 298.15 K";
+    ((out += ": standard state ") += standardState) += ", Tr = 298.15 K";
     out += eol;
     AppendLine(out, {"T", "Cp", "S", "-[G-H(Tr)]/T", "H-H(Tr)"}, eol);
     AppendLine(out, {"K", "J/(K mol)", "J/(K mol)", "J/(K mol)", "kJ/mol"}, eol);
@@ -49,11 +50,12 @@ void AppendTable(std::string& out, const JanafMolecule& m, std::string_view eol)
 
 }  // namespace
 
-std::string FormatJanafTables(const std::vector<JanafMolecule>& molecules, std::string_view eol) {
+std::string FormatJanafTables(const std::vector<JanafMolecule>& molecules, std::string_view eol,
+                              std::string_view standardState) {
     std::string out;
     for (std::size_t k = 0; k < molecules.size(); ++k) {
         if (k > 0) out += eol;
-        AppendTable(out, molecules[k], eol);
+        AppendTable(out, molecules[k], eol, standardState);
     }
     return out;
 }

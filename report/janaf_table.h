@@ -23,11 +23,13 @@ struct JanafMolecule {
 };
 
 // Tables in the manner of thermochemical tables, one per molecule, an empty line between two.
-// Each has three heading lines (the molecule with "standard state 1 bar, Tr = 298.15 K", the
+// Each has three heading lines (the molecule with "standard state 1 bar, Tr = 298.15 K", naming
+// `standardState` in place of "1 bar", the
 // column titles, their units) and one row per temperature of exactly five numbers: T as given,
 // Cp, S and -[G-H(Tr)]/T in J/(K mol), H-H(Tr) in kJ/mol, with three decimals. A heading line is
 // never five numbers, so a script can pick the rows; line breaks and other control characters
 // in a name become blanks.
-std::string FormatJanafTables(const std::vector<JanafMolecule>& molecules, std::string_view eol);
+std::string FormatJanafTables(const std::vector<JanafMolecule>& molecules, std::string_view eol,
+                              std::string_view standardState = "1 bar");
 
 }  // namespace moltherm

@@ -105,9 +105,9 @@ INSTANTIATE_TEST_SUITE_P(Options, UsageError,
                                    "The following argument was not expected: --cr (see --help)"},
                              Usage{"NoMolecule", "", "", "MOLECULE is required (see --help)"},
                              Usage{"UnknownFormat", "hcl.json --format xml", "",
-                                   "--format: xml not in {text,json,csv,molecule} (see --help)"},
+                                   "--format: xml not in {text,json,csv,molecule,janaf,chemkin,cantera} (see --help)"},
                              Usage{"FormatByNumber", "hcl.json --format 1", "",
-                                   "--format: 1 not in {text,json,csv,molecule} (see --help)"},
+                                   "--format: 1 not in {text,json,csv,molecule,janaf,chemkin,cantera} (see --help)"},
                              Usage{"NoFile", "/none/x.json", "",
                                    "/none/x.json: No such file or directory"},
                              Usage{"Directory", "/", "", "/: is a directory"}),
@@ -223,9 +223,9 @@ TEST(Program, VersionAndHelpWithTheUnitsOfJsonAndCsv) {
     EXPECT_EQ(help.exitCode, 0);
     std::replace(help.out.begin(), help.out.end(), '\n', ' ');
     for (const char* text : {"Usage: moltherm-cli [OPTIONS] MOLECULE", "-T,--temperature",
-                             "--format TEXT:{text,json,csv,molecule}=text", "--crlf", "--timestamp",
+                             "--format TEXT:{text,json,csv,molecule,janaf,chemkin,cantera}=text", "--crlf", "--timestamp",
                              "temperature is in K, q is per molecule (the report's q/N), U, H, A "
-                             "and G are in J/mol, S and Cp in J/(K mol)."})
+                             "and G are in J/mol, S and Cp in J/(K mol), H_minus_H298"})
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
 }
 
@@ -233,12 +233,15 @@ const char* const kColumns[] = {"translational", "rotational", "vibrational", "e
                                 "total"};
 const char* const kQuantities[] = {"q", "U", "H", "A", "G", "S", "Cp"};
 
-// The engine's values for the molecule at 1000 K, column by column in the order above.
+// The engine's values for the molecule at 1000 K, column by column in the order above, then
+// H - H(298.15) and -[G - H(298.15)]/T.
 std::vector<double> EngineValues(const CalcInputTexts& texts) {
     const ThermoResults r = testing::ResultsAt(texts, "1000");
     std::vector<double> values;
     for (const Contribution& x : {r.trans, r.rot, r.vib, r.elec, r.total})
         values.insert(values.end(), {x.q, x.u, x.h, x.a, x.g, x.s, x.cp});
+    const double h298 = testing::ResultsAt(texts, "298.15").total.h;
+    values.insert(values.end(), {r.total.h - h298, r.total.s - (r.total.h - h298) / 1000});
     return values;
 }
 
@@ -258,13 +261,15 @@ TEST(JsonOutput, OneObjectPerMoleculeAndTemperatureInOrderWithTheEnginesValuesBi
         for (std::size_t t = 0; t < 3; ++t) {
             const Json& grid = document[m]["results"][t];
             EXPECT_EQ(grid.at("temperature"), t == 1 ? 500.0 : 1000.0);
-            EXPECT_EQ(grid.size(), 6u);
+            EXPECT_EQ(grid.size(), 8u);
             std::vector<double> values;
             for (const char* column : kColumns) {
                 EXPECT_EQ(grid.at(column).size(), 7u);
                 for (const char* quantity : kQuantities)
                     values.push_back(grid.at(column).at(quantity).get<double>());
             }
+            values.push_back(grid.at("H_minus_H298").get<double>());
+            values.push_back(grid.at("gibbs_energy_function").get<double>());
             // The texts are the shortest that read back as the same doubles.
             EXPECT_TRUE(m >= std::size(examples) || t == 1 || values == examples[m]) << names;
         }
@@ -294,12 +299,13 @@ TEST(CsvOutput, HeaderThenOneRowPerTemperature) {
     for (const char* column : kColumns)
         for (const char* quantity : kQuantities)
             header += std::string(",") + column + "_" + quantity;
-    EXPECT_EQ(rows[0], header + ",error");
+    EXPECT_EQ(rows[0], header + ",H_minus_H298,gibbs_energy_function,error");
     EXPECT_EQ(rows[3], "") << "text after the last line end";
     const std::vector<std::string> first = Split(rows[1], ","), second = Split(rows[2], ",");
-    ASSERT_EQ(first.size(), 38u);
-    EXPECT_EQ((std::vector{first[0], first[1], second.at(1), first[37]}),
-              (std::vector<std::string>{"Cl2", "298.15", "1000", ""}));
+    ASSERT_EQ(first.size(), 40u);
+    // At 298.15 K, H - H(298.15) is 0 and -[G - H(298.15)]/T is S.
+    EXPECT_EQ((std::vector{first[0], first[1], second.at(1), first[37], first[38], first[39]}),
+              (std::vector<std::string>{"Cl2", "298.15", "1000", "0", first[35], ""}));
     // S total of the 1000 K table, 266.179 when rounded.
     EXPECT_NEAR(std::stod(second.at(35)), 266.179, 0.0005);
     // Shortest round-trip texts: the electronic q of a single level at 0 is exactly 1.
@@ -348,7 +354,7 @@ TEST(EachFormat, RefusedMoleculesAreNamedAndLeaveTheOthersWritten) {
     const std::vector<std::string> rows = Split(csv.out, "\r\n");
     ASSERT_EQ(rows.size(), 9u);
     EXPECT_TRUE(rows[1].starts_with(R"("Ar, ""the lazy one""",298.15,)")) << rows[1];
-    const std::string empty(37, ',');
+    const std::string empty(39, ',');
     EXPECT_EQ(
         std::vector(rows.begin() + 2, rows.end()),
         (std::vector<std::string>{empty + errors[0], empty + errors[1], "water" + empty + errors[2],
