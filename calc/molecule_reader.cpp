@@ -327,7 +327,7 @@ class Reader {
                 return fail(*error);
             }
             if (facts_)
-                Compare(texts_.rotConsts[i], facts_->rotationalConstants[i], where + " [1/cm]",
+                Compare(texts_.rotConsts[i], facts_->rotationalConstants[i], where,
                         entry_.warnings);
         }
         return list->size() <= expected ||

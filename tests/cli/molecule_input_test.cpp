@@ -1,5 +1,7 @@
 // Molecule files: the one-line message for each kind of broken molecule, in the window's order of
 // checks, and what the reader must let through.
+#include <nlohmann/json.hpp>
+
 #include "tests/cli/cli_test_support.h"
 
 namespace moltherm::cli::testing {
@@ -122,6 +124,67 @@ INSTANTIATE_TEST_SUITE_P(
                "electronic_levels: more than 32767 levels"},
         Broken{"TooManyRows", "\"vibrations\": [" + kList, "vibrations: more than 32767 rows"}),
     kCaseName);
+
+// Water as a geometry only: everything the boxes need is derived from it.
+const std::string kWaterGeometry =
+    R"("geometry": [{"element": "O", "x": 0, "y": 0, "z": 0.1173},
+    {"element": "H", "x": 0, "y": 0.7572, "z": -0.4692},
+    {"element": "h", "x": "0", "y": -0.7572, "z": -0.4692, "mass": 1.00782503223}])";
+const std::string kWater = R"({"name": "W", "vibrations": [{"wavenumber": 3657},
+    {"wavenumber": 1595}, {"wavenumber": 3756}], )";
+
+INSTANTIATE_TEST_SUITE_P(
+    Geometry, MoleculeMessage,
+    ::testing::Values(
+        Broken{"NotAList", R"("geometry": {})", "geometry: expected an array, got an object"},
+        Broken{"Empty", R"("geometry": [])", "geometry: expected 1 to 10924 atoms"},
+        Broken{"UnknownElement", R"("geometry": [{"element": "Xx", "x": 0, "y": 0, "z": 0}])",
+               "geometry atom 1: element: expected an element symbol"},
+        Broken{"MissingCoordinate", R"("geometry": [{"element": "H", "x": 0, "y": 0}])",
+               "geometry atom 1: z: required"},
+        Broken{"CoordinateText", R"("geometry": [{"element": "H", "x": "a", "y": 0, "z": 0}])",
+               "geometry atom 1: x: expected a number"},
+        Broken{"HugeCoordinate", R"("geometry": [{"element": "H", "x": 1e999, "y": 0, "z": 0}])",
+               "geometry atom 1: x: expected a number"},
+        Broken{"ZeroMass", R"("geometry": [{"element": "H", "x": 0, "y": 0, "z": 0, "mass": 0}])",
+               "geometry atom 1: mass: expected a positive number"},
+        Broken{"AtomKey", R"("geometry": [{"element": "H", "x": 0, "y": 0, "z": 0, "q": 1}])",
+               R"(geometry atom 1: unknown key "q")"},
+        Broken{"AtomCountDiffers", kWater + R"("atoms": 4, )" + kWaterGeometry + "}",
+               "W: atoms: 4, but the geometry has 3"},
+        Broken{"FormulaNotText", R"("formula": 7)", "formula: expected a string, got a number"},
+        Broken{"EnthalpyNotNumber", R"("enthalpy_of_formation": "x")",
+               "enthalpy_of_formation: expected a number"},
+        Broken{"PrescaledBy3", R"("frequency_scale_applied": 3)",
+               "frequency_scale_applied: expected a number from 0 to 2"}),
+    kCaseName);
+
+// A geometry gives what is left out; given values win, with a warning where they differ.
+TEST(MoleculeInput, GeometryGivesWhatIsLeftOut) {
+    const std::vector<std::string> args{"-", "--format", "molecule"};
+    const RunResult derived = RunInProcess(args, kWater + kWaterGeometry + "}");
+    ASSERT_EQ(std::pair(derived.exitCode, derived.err), std::pair(0, std::string()));
+    const nlohmann::json m = nlohmann::json::parse(derived.out).at(0);
+    EXPECT_EQ(std::tuple(m.at("atoms"), m.at("shape"), m.at("symmetry_number"), m.at("formula")),
+              std::tuple(3, "nonlinear", 2, "H2O"));
+    EXPECT_NEAR(m.at("molar_mass").get<double>(), 18.0106, 1e-4);
+    EXPECT_NEAR(m.at("rotational_constants")[0].get<double>(), 27.38, 0.01);
+
+    const RunResult given =
+        RunInProcess(args, kWater + R"("molar_mass": 18.3, "symmetry_number": 1, "formula": "OH2",
+            "rotational_constants": [27.38, 14.59, 9.3], )" +
+                               kWaterGeometry + "}");
+    EXPECT_EQ(given.err,
+              "moltherm-cli: W: warning: the given molar mass 18.3 differs from the geometry's "
+              "18.0106 by more than 1 %; using 18.3\n"
+              "moltherm-cli: W: warning: the given symmetry number 1 differs from the geometry's 2 "
+              "(point group C2v); using 1\n"
+              "moltherm-cli: W: warning: the given rotational constant 3 9.3 differs from "
+              "the geometry's 9.5164 by more than 1 %; using 9.3\n");
+    const nlohmann::json g = nlohmann::json::parse(given.out).at(0);
+    EXPECT_EQ(std::tuple(g.at("molar_mass"), g.at("symmetry_number"), g.at("formula")),
+              std::tuple(18.3, 1, "OH2"));
+}
 
 // Numbers beyond a double are valid JSON: each gets its field's own message.
 INSTANTIATE_TEST_SUITE_P(

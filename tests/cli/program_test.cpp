@@ -98,20 +98,20 @@ TEST_P(UsageError, IsOneLineAndStatus2) {
 
 const std::string kNotJson = "standard input: not valid JSON: syntax error while parsing ";
 
-INSTANTIATE_TEST_SUITE_P(Options, UsageError,
-                         ::testing::Values(
-                             // No abbreviations: "--cr" is not "--crlf".
-                             Usage{"UnknownOption", "hcl.json --cr", "",
-                                   "The following argument was not expected: --cr (see --help)"},
-                             Usage{"NoMolecule", "", "", "MOLECULE is required (see --help)"},
-                             Usage{"UnknownFormat", "hcl.json --format xml", "",
-                                   "--format: xml not in {text,json,csv,molecule,janaf,chemkin,cantera} (see --help)"},
-                             Usage{"FormatByNumber", "hcl.json --format 1", "",
-                                   "--format: 1 not in {text,json,csv,molecule,janaf,chemkin,cantera} (see --help)"},
-                             Usage{"NoFile", "/none/x.json", "",
-                                   "/none/x.json: No such file or directory"},
-                             Usage{"Directory", "/", "", "/: is a directory"}),
-                         kCaseName);
+INSTANTIATE_TEST_SUITE_P(
+    Options, UsageError,
+    ::testing::Values(
+        // No abbreviations: "--cr" is not "--crlf".
+        Usage{"UnknownOption", "hcl.json --cr", "",
+              "The following argument was not expected: --cr (see --help)"},
+        Usage{"NoMolecule", "", "", "MOLECULE is required (see --help)"},
+        Usage{"UnknownFormat", "hcl.json --format xml", "",
+              "--format: xml not in {text,json,csv,molecule,janaf,chemkin,cantera} (see --help)"},
+        Usage{"FormatByNumber", "hcl.json --format 1", "",
+              "--format: 1 not in {text,json,csv,molecule,janaf,chemkin,cantera} (see --help)"},
+        Usage{"NoFile", "/none/x.json", "", "/none/x.json: No such file or directory"},
+        Usage{"Directory", "/", "", "/: is a directory"}),
+    kCaseName);
 
 // Each temperature is checked before anything is read: one line, whatever the molecules.
 INSTANTIATE_TEST_SUITE_P(
@@ -223,7 +223,8 @@ TEST(Program, VersionAndHelpWithTheUnitsOfJsonAndCsv) {
     EXPECT_EQ(help.exitCode, 0);
     std::replace(help.out.begin(), help.out.end(), '\n', ' ');
     for (const char* text : {"Usage: moltherm-cli [OPTIONS] MOLECULE", "-T,--temperature",
-                             "--format TEXT:{text,json,csv,molecule,janaf,chemkin,cantera}=text", "--crlf", "--timestamp",
+                             "--format TEXT:{text,json,csv,molecule,janaf,chemkin,cantera}=text",
+                             "--crlf", "--timestamp",
                              "temperature is in K, q is per molecule (the report's q/N), U, H, A "
                              "and G are in J/mol, S and Cp in J/(K mol), H_minus_H298"})
         EXPECT_NE(help.out.find(text), std::string::npos) << text;

@@ -75,6 +75,25 @@ TEST(QcFiles, MixWithMoleculeFilesAndRefuseOnlyThemselves) {
     EXPECT_EQ(document[3].at("error"), "1 imaginary mode (-1373.5 1/cm)");
 }
 
+// Wavenumbers the file says it scaled are never scaled again, also after a molecule file.
+TEST(QcFiles, AlreadyScaledFrequenciesRefuseASecondFactor) {
+    std::string text = ReadFile(std::string(MOLTHERM_QC_DATA) + "/orca/dvb_ir_6.0.out");
+    const std::string one = "Scaling factor for frequencies =  1.000000000";
+    text.replace(text.find(one), one.size(), "Scaling factor for frequencies =  0.970000000");
+    const std::string path = ScratchFile("scaled.out", &text);
+    const RunResult report = RunInProcess({path, "--timestamp", "X"});
+    EXPECT_NE(report.out.find("at 1 bar.\nFrequencies scaled by 0.97 in the file.\nMolar"),
+              std::string::npos)
+        << report.out;
+    const std::string refusal =
+        "Frequencies already scaled by 0.97 in the file: no second factor\n";
+    EXPECT_EQ(RunInProcess({path, "--scale", "0.96"}),
+              (RunResult{1, "", "moltherm-cli: scaled.out: " + refusal}));
+    const std::string molecule = RunInProcess({path, "--format", "molecule"}).out;
+    EXPECT_EQ(RunInProcess({"-", "--scale", "0.96"}, molecule),
+              (RunResult{1, "", "moltherm-cli: scaled: " + refusal}));
+}
+
 struct ImaginaryCase {
     const char* policy;
     qcio::ImaginaryModes mode;
