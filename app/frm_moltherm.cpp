@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <stdexcept>
 
 #include "app/design_controls.h"
+#include "engine/assert.h"
 
 namespace moltherm::app {
 namespace {
@@ -36,7 +36,7 @@ void frmMoltherm::removeObserver(FormObserver* observer) {
 
 Control& frmMoltherm::control(const ControlId& id) {
     Control* c = controls_.find(id);
-    if (!c) throw std::logic_error("no control " + IdText(id));
+    MOLTHERM_ASSERT(c != nullptr);  // every name the program uses is in the design table
     return *c;
 }
 
@@ -99,8 +99,7 @@ void frmMoltherm::setHeight(const ControlId& id, std::int32_t height) {
 
 void frmMoltherm::loadElement(const ControlId& id) {
     const Control* lowest = controls_.lowestElement(id.name);
-    if (!lowest || lowest->id.index < 0 || find(id))
-        throw std::logic_error("cannot load " + IdText(id));
+    MOLTHERM_ASSERT(lowest && lowest->id.index >= 0 && !find(id));
     Control copy = *lowest;
     copy.id = id;
     copy.visible = false;
@@ -111,8 +110,7 @@ void frmMoltherm::loadElement(const ControlId& id) {
 
 void frmMoltherm::unloadElement(const ControlId& id) {
     const Control* lowest = controls_.lowestElement(id.name);
-    if (!lowest || lowest->id == id || !find(id))
-        throw std::logic_error("cannot unload " + IdText(id));
+    MOLTHERM_ASSERT(lowest && lowest->id != id && find(id));
     controls_.remove(id);
     for (FormObserver* o : observers_) o->controlDestroyed(id);
     keepFocusValid();
@@ -293,7 +291,7 @@ void frmMoltherm::raiseSpinnerChange(const Control& spinner) {
         case spnEnergyDegen:
             return spnEnergyDegen_Change(spinner.id.index);
         default:
-            throw std::logic_error("no Change handler for " + IdText(spinner.id));
+            MOLTHERM_ASSERT(!"a spinner without a Change handler");
     }
 }
 
@@ -304,7 +302,7 @@ void frmMoltherm::raiseOptionClick(ControlName name) {
         case optNonlinear:
             return optNonlinear_Click();
         default:
-            throw std::logic_error("no Click handler for " + IdText(name));
+            MOLTHERM_ASSERT(!"a control without a Click handler");
     }
 }
 
@@ -321,7 +319,7 @@ void frmMoltherm::raiseButtonClick(ControlName name) {
         case cmdReset:
             return cmdReset_Click();
         default:
-            throw std::logic_error("no Click handler for " + IdText(name));
+            MOLTHERM_ASSERT(!"a control without a Click handler");
     }
 }
 
