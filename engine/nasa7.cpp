@@ -28,11 +28,12 @@ std::vector<double> Samples(double from, double to, double spacing) {
 // The engine's total Cp, H and S, with H on the fit's scale (shifted by `hOffset`).
 class ExactValues {
   public:
-    ExactValues(const PhysicalConstants& c, const Molecule& m, double hOffset)
-        : c_(c), m_(m), hOffset_(hOffset) {}
+    ExactValues(const PhysicalConstants& c, const Molecule& m, const ThermoOptions& o,
+                double hOffset)
+        : c_(c), m_(m), o_(o), hOffset_(hOffset) {}
 
     Expected<Contribution, ThermoFault> at(double T) const {
-        auto r = ComputeThermo(c_, m_, T);
+        auto r = ComputeThermo(c_, m_, T, o_);
         if (!r) return Unexpected{r.error()};
         r->total.h += hOffset_;
         return r->total;
@@ -41,6 +42,7 @@ class ExactValues {
   private:
     const PhysicalConstants& c_;
     const Molecule& m_;
+    const ThermoOptions& o_;
     double hOffset_;
 };
 
@@ -97,20 +99,22 @@ Nasa7Value EvaluateNasa7(const Nasa7Coefficients& a, double T) {
 
 Expected<Nasa7Fit, Nasa7Fault> FitNasa7(const PhysicalConstants& c, const Molecule& molecule,
                                         const Nasa7Temperatures& temperatures,
-                                        std::optional<double> enthalpyOfFormation) {
+                                        std::optional<double> enthalpyOfFormation,
+                                        const ThermoOptions& options) {
     const Nasa7Temperatures& t = temperatures;
     if (!(0 < t.low && t.low < t.mid && t.mid < t.high && t.high <= kMaxNasa7Temperature))
         return Unexpected{Nasa7Fault{Nasa7Problem::kTemperatures}};
     if (enthalpyOfFormation && !std::isfinite(*enthalpyOfFormation))
         return Unexpected{Nasa7Fault{Nasa7Problem::kEnthalpyOfFormation}};
-    const auto reference = ComputeThermo(c, molecule, kReferenceTemperature);
+    const auto reference = ComputeThermo(c, molecule, kReferenceTemperature, options);
     if (!reference) return ThermoFaultOf(reference.error());
 
     Nasa7Fit fit;
     fit.temperatures = t;
     fit.fromEnthalpyOfFormation = enthalpyOfFormation.has_value();
+    fit.zeroPointEnergy = options.zeroPointEnergy;
     fit.h298 = enthalpyOfFormation.value_or(reference->total.h);
-    const ExactValues exact(c, molecule, fit.h298 - reference->total.h);
+    const ExactValues exact(c, molecule, options, fit.h298 - reference->total.h);
     const double R = c.gasConst;
 
     const double match = std::clamp(kReferenceTemperature, t.low, t.mid);

@@ -6,6 +6,7 @@
 #include "engine/constants.h"
 #include "engine/expected.h"
 #include "engine/molecule.h"
+#include "engine/options.h"
 #include "engine/thermo.h"
 
 namespace moltherm {
@@ -55,6 +56,9 @@ struct Nasa7Fit {
     // otherwise the engine's H(298.15 K), measured from the lowest level.
     double h298 = 0;
     bool fromEnthalpyOfFormation = false;
+    // The options included the zero-point energy: without an enthalpy of formation, H is
+    // measured from the bottom of the well instead of the lowest level.
+    bool zeroPointEnergy = false;
 };
 
 enum class Nasa7Problem {
@@ -77,8 +81,10 @@ struct Nasa7Fault {
 //   range when 298.15 K lies outside it), with H(298.15 K) = `enthalpyOfFormation` [J/mol] when
 //   given, so that H(T) = enthalpyOfFormation + [H(T) - H(298.15 K)];
 // - a6, a7 of the high range so that H and S are continuous at TMID.
+// The exact values are those of ComputeThermo under `options`.
 Expected<Nasa7Fit, Nasa7Fault> FitNasa7(const PhysicalConstants& c, const Molecule& molecule,
                                         const Nasa7Temperatures& temperatures,
-                                        std::optional<double> enthalpyOfFormation = std::nullopt);
+                                        std::optional<double> enthalpyOfFormation = std::nullopt,
+                                        const ThermoOptions& options = {});
 
 }  // namespace moltherm
