@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "calc/nasa7_export.h"
 #include "calc/number_text.h"
 #include "calc/sweep_text.h"
 #include "gui/chart_plot_view.h"
@@ -29,6 +30,15 @@ QString Capitalised(const char* text) {
     QString s = QString::fromUtf8(text);
     if (!s.isEmpty()) s[0] = s[0].toUpper();
     return s;
+}
+
+// The whole text or nothing: a file that cannot be written keeps what it held.
+bool WriteWhole(const QString& path, const std::string& text) {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(text.data(), static_cast<qint64>(text.size())) ==
+               static_cast<qint64>(text.size()) &&
+           file.commit();
 }
 
 QLineEdit* AddField(QHBoxLayout& row, const QString& label, double value, QWidget* parent) {
@@ -118,7 +128,9 @@ void SweepWindow::buildMenu() {
                     [this] { chooseFileAndExportPlot(PlotFileFormat::kPdf); });
     file->addSeparator();
     nasa7Action_ = file->addAction(tr("Export &NASA-7\u2026"), this, [this] {
-        if (exportNasa7_) exportNasa7_(this, molecule_, options_, name_);
+        if (!nasa7Dialogs_) return;
+        if (const auto choice = nasa7Dialogs_(this, name_))
+            exportNasa7(choice->request, choice->path);
     });
     nasa7Action_->setEnabled(false);
     file->addSeparator();
@@ -127,9 +139,9 @@ void SweepWindow::buildMenu() {
     file->addAction(tr("&Close"), QKeySequence::Close, this, &QWidget::close);
 }
 
-void SweepWindow::setNasa7Export(Nasa7Export exportNasa7) {
-    exportNasa7_ = std::move(exportNasa7);
-    nasa7Action_->setEnabled(static_cast<bool>(exportNasa7_));
+void SweepWindow::setNasa7Dialogs(Nasa7Dialogs dialogs) {
+    nasa7Dialogs_ = std::move(dialogs);
+    nasa7Action_->setEnabled(static_cast<bool>(nasa7Dialogs_));
 }
 
 QString SweepWindow::message() const {
@@ -138,6 +150,17 @@ QString SweepWindow::message() const {
 
 void SweepWindow::showMessage(const QString& text) {
     message_->setText(text);
+}
+
+std::optional<QString> SweepWindow::refuse(const QString& failure) {
+    showMessage(failure);
+    commandFailure_ = failure;
+    return failure;
+}
+
+void SweepWindow::succeed(const QString& status) {
+    if (message() == commandFailure_) showMessage({});
+    statusBar()->showMessage(status, kStatusMilliseconds);
 }
 
 void SweepWindow::recompute() {
@@ -177,37 +200,31 @@ void SweepWindow::redrawPlot() {
 }
 
 std::optional<QString> SweepWindow::exportCsv(const QString& path) {
-    QSaveFile file(path);
-    const std::string csv = SweepCsv(model_.rows());
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
-            static_cast<qint64>(csv.size()) ||
-        !file.commit()) {
-        const QString failure = QStringLiteral("Could not write %1").arg(path);
-        showMessage(failure);
-        return failure;
-    }
-    statusBar()->showMessage(tr("Wrote %1").arg(path), kStatusMilliseconds);
+    if (!WriteWhole(path, SweepCsv(model_.rows())))
+        return refuse(QStringLiteral("Could not write %1").arg(path));
+    succeed(tr("Wrote %1").arg(path));
+    return std::nullopt;
+}
+
+std::optional<QString> SweepWindow::exportNasa7(const Nasa7Request& request, const QString& path) {
+    const auto text = Nasa7ExportText(constants_, molecule_, options_, name_, request);
+    if (!text) return refuse(QString::fromStdString(text.error()));
+    if (!WriteWhole(path, *text)) return refuse(QStringLiteral("Could not write %1").arg(path));
+    succeed(tr("Wrote %1").arg(path));
     return std::nullopt;
 }
 
 std::optional<QString> SweepWindow::exportPlot(const QString& path, PlotFileFormat format) {
-    auto failure = ExportPlot(*plot_, path, format, windowTitle());
-    if (failure) {
-        showMessage(*failure);
-    } else {
-        statusBar()->showMessage(tr("Wrote %1").arg(path), kStatusMilliseconds);
-    }
-    return failure;
+    if (auto failure = ExportPlot(*plot_, path, format, windowTitle())) return refuse(*failure);
+    succeed(tr("Wrote %1").arg(path));
+    return std::nullopt;
 }
 
 std::optional<QString> SweepWindow::print() {
     const std::string heading = "Temperature sweep of " + name_ + ", Tr = 298.15 K";
-    if (auto failure = PrintSweep(*plot_, heading, SweepPrintedText(model_.rows()))) {
-        showMessage(QString::fromStdString(*failure));
-        return QString::fromStdString(*failure);
-    }
-    statusBar()->showMessage(tr("Printed"), kStatusMilliseconds);
+    if (auto failure = PrintSweep(*plot_, heading, SweepPrintedText(model_.rows())))
+        return refuse(QString::fromStdString(*failure));
+    succeed(tr("Printed"));
     return std::nullopt;
 }
 
@@ -232,6 +249,7 @@ SweepWindow* OpenSweepWindow(QWidget* parent, const Molecule& molecule,
                              const ThermoOptions& options, const std::string& name) {
     auto* window = new SweepWindow(molecule, options, name, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setNasa7Dialogs(AskNasa7Choice);
     window->show();
     window->raise();
     window->activateWindow();

@@ -9,6 +9,7 @@
 #include "engine/constants.h"
 #include "engine/molecule.h"
 #include "engine/options.h"
+#include "gui/nasa7_export_dialog.h"
 #include "gui/plot_export.h"
 #include "gui/plot_view.h"
 #include "gui/sweep_table_model.h"
@@ -28,20 +29,23 @@ class SweepWindow final : public QMainWindow {
     Q_OBJECT
 
   public:
-    // Writes the molecule's NASA-7 polynomials, asking what it needs with `parent` as the
-    // dialogs' parent.
-    using Nasa7Export = std::function<void(QWidget* parent, const Molecule& molecule,
-                                           const ThermoOptions& options, const std::string& name)>;
+    // Asks what "Export NASA-7…" needs for the molecule named `name`, with `parent` as the
+    // dialogs' parent; nothing when the person cancels.
+    using Nasa7Dialogs =
+        std::function<std::optional<Nasa7Choice>(QWidget* parent, const std::string& name)>;
 
     SweepWindow(const Molecule& molecule, const ThermoOptions& options, const std::string& name,
                 QWidget* parent = nullptr, const PhysicalConstants& constants = {});
 
-    // The work behind "Export NASA-7…"; the action stays disabled while none is set.
-    void setNasa7Export(Nasa7Export exportNasa7);
+    // The dialogs of "Export NASA-7…"; the action stays disabled while none are set.
+    void setNasa7Dialogs(Nasa7Dialogs dialogs);
 
     // The menu's commands once the file is chosen; each returns its one-line failure, which
-    // the window also shows.
+    // the window also shows until a command succeeds or the range is edited.
     std::optional<QString> exportCsv(const QString& path);
+    // The window's molecule and options fitted as calc/nasa7_export.h says; nothing is written
+    // on a refusal.
+    std::optional<QString> exportNasa7(const Nasa7Request& request, const QString& path);
     std::optional<QString> exportPlot(const QString& path, PlotFileFormat format);
     std::optional<QString> print();
 
@@ -65,6 +69,9 @@ class SweepWindow final : public QMainWindow {
     void recompute();
     void redrawPlot();
     void showMessage(const QString& text);
+    // A command's failure in the message area, or its success in the status bar.
+    std::optional<QString> refuse(const QString& failure);
+    void succeed(const QString& status);
     void chooseFileAndExportCsv();
     void chooseFileAndExportPlot(PlotFileFormat format);
 
@@ -72,7 +79,8 @@ class SweepWindow final : public QMainWindow {
     ThermoOptions options_;
     std::string name_;
     PhysicalConstants constants_;
-    Nasa7Export exportNasa7_;
+    Nasa7Dialogs nasa7Dialogs_;
+    QString commandFailure_;  // the failure of a command that the message area shows
 
     SweepTableModel model_;
     QLineEdit* tmin_;
@@ -86,7 +94,7 @@ class SweepWindow final : public QMainWindow {
 };
 
 // Opens the sweep window of a molecule as a window of its own (deleted when closed) over
-// `parent`, computed over the default range, and returns it.
+// `parent`, computed over the default range, with its NASA-7 export, and returns it.
 SweepWindow* OpenSweepWindow(QWidget* parent, const Molecule& molecule,
                              const ThermoOptions& options, const std::string& name);
 

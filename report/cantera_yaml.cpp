@@ -55,6 +55,12 @@ std::string Composition(const Formula& formula) {
     return out;
 }
 
+const char* EnthalpyOrigin(const Nasa7Fit& fit) {
+    if (fit.fromEnthalpyOfFormation) return "the enthalpy of formation given";
+    return fit.zeroPointEnergy ? "measured from the bottom of the well"
+                               : "measured from the lowest level";
+}
+
 void AppendSpecies(std::string& out, const Nasa7Species& s, std::string_view eol) {
     const auto line = [&](const std::string& text) {
         out += text;
@@ -72,10 +78,8 @@ void AppendSpecies(std::string& out, const Nasa7Species& s, std::string_view eol
     line("    data:");
     line("    - " + List(s.fit.low.data(), 7));
     line("    - " + List(s.fit.high.data(), 7));
-    line("    note: " +
-         Quoted("moltherm ideal-gas fit, formula " + s.formula.text +
-                (s.fit.fromEnthalpyOfFormation ? ", H(298.15 K) the enthalpy of formation given"
-                                               : ", H(298.15 K) measured from the lowest level")));
+    line("    note: " + Quoted("moltherm ideal-gas fit, formula " + s.formula.text +
+                               ", H(298.15 K) " + EnthalpyOrigin(s.fit)));
 }
 
 }  // namespace

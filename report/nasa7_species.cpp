@@ -26,13 +26,16 @@ std::string ShortestNumber(double value) {
 std::vector<std::string> Nasa7Notes(const Nasa7Species& s) {
     const Nasa7Temperatures& t = s.fit.temperatures;
     const std::string h298 = "H(298.15 K) = " + FormatPattern(s.fit.h298 / 1000, 3) + " kJ/mol";
-    return {DeviationNote(s.name, t.low, t.mid, s.fit.lowDeviation),
-            DeviationNote(s.name, t.mid, t.high, s.fit.highDeviation),
-            OneLine(s.name) + ": " + h298 +
-                (s.fit.fromEnthalpyOfFormation
-                     ? ", the enthalpy of formation given"
-                     : ", moltherm's enthalpy measured from the lowest level (no enthalpy of "
-                       "formation given)")};
+    const std::string zero = s.fit.zeroPointEnergy ? "the bottom of the well" : "the lowest level";
+    std::vector<std::string> notes{
+        DeviationNote(s.name, t.low, t.mid, s.fit.lowDeviation),
+        DeviationNote(s.name, t.mid, t.high, s.fit.highDeviation),
+        OneLine(s.name) + ": " + h298 +
+            (s.fit.fromEnthalpyOfFormation ? ", the enthalpy of formation given"
+                                           : ", moltherm's enthalpy measured from " + zero +
+                                                 " (no enthalpy of formation given)")};
+    for (const std::string& line : s.optionLines) notes.push_back(OneLine(s.name) + ": " + line);
+    return notes;
 }
 
 }  // namespace moltherm

@@ -110,6 +110,30 @@ INSTANTIATE_TEST_SUITE_P(
         FitCase{"WideHighRange", CarbonDioxide, {300, 1000, 6000}, {}, {0.3, 60, 0.1}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The options reach every exact value: scaled frequencies fit as the scaled molecule does, bit for
+// bit; the zero-point energy moves H(298.15 K) and a6 alone.
+TEST(Nasa7Options, AreTheEnginesOptions) {
+    ThermoOptions scaled;
+    scaled.frequencyScale = 0.9;
+    Molecule scaledWater = Water();
+    for (VibrationalMode& mode : scaledWater.modes) mode.wavenumber *= 0.9;
+    const Nasa7Fit byOption = *FitNasa7(kC, Water(), kDefault, {}, scaled);
+    const Nasa7Fit byMolecule = *FitNasa7(kC, scaledWater, kDefault);
+    EXPECT_EQ(byOption.low, byMolecule.low);
+    EXPECT_EQ(byOption.high, byMolecule.high);
+
+    ThermoOptions zpe;
+    zpe.zeroPointEnergy = true;
+    const Nasa7Fit plain = *FitNasa7(kC, Water(), kDefault);
+    const Nasa7Fit withZpe = *FitNasa7(kC, Water(), kDefault, {}, zpe);
+    const double e0 = ZeroPointEnergy(kC, Water(), zpe);
+    EXPECT_FALSE(plain.zeroPointEnergy);
+    EXPECT_TRUE(withZpe.zeroPointEnergy);
+    EXPECT_NEAR(withZpe.h298 - plain.h298, e0, 1e-9 * e0);
+    EXPECT_NEAR(withZpe.low[5] - plain.low[5], e0 / R, 1e-9 * e0 / R);
+    EXPECT_NEAR(withZpe.high[5] - plain.high[5], e0 / R, 1e-9 * e0 / R);
+}
+
 struct RefusedFit {
     const char* name;
     Nasa7Temperatures temperatures;

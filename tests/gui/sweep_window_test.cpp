@@ -1,20 +1,27 @@
 // The temperature sweep window: its table and plot against calc/sweep, range edits typed as a
-// person types them, the exports read back, and pictures of it for a person to look at.
+// person types them, the exports read back, the NASA-7 export and its dialog, and pictures of
+// them for a person to look at.
 #include <QAction>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <clocale>
 #include <memory>
 
+#include "calc/nasa7_export.h"
 #include "calc/sweep_text.h"
 #include "gui/moltherm_window.h"
+#include "gui/nasa7_export_dialog.h"
 #include "gui/sweep_window.h"
 #include "tests/support/worked_examples.h"
 
@@ -257,19 +264,105 @@ class SweepWindowTest : public QObject {
         }
     }
 
-    void nasa7ActionWaitsForItsHook() {
+    // The texts the dialog hands over reach the calculation with the window's own molecule,
+    // options and name; the calc tests read the texts back against the engine. Success takes
+    // a refusal's message away.
+    void nasa7ExportWritesTheChosenFormat_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("Chemkin") << static_cast<int>(Nasa7Format::kChemkin) << "h2o.dat";
+        QTest::newRow("Cantera") << static_cast<int>(Nasa7Format::kCantera) << "h2o.yaml";
+    }
+    void nasa7ExportWritesTheChosenFormat() {
+        QFETCH(int, format);
+        QFETCH(QString, file);
+        ThermoOptions scaled;
+        scaled.frequencyScale = 0.96;
+        w = std::make_unique<SweepWindow>(Water(), scaled, "H2O");
+        const Nasa7Request request{static_cast<Nasa7Format>(format), "H2O", "-241.826", "300"};
+        const QString path = dir.filePath(file);
+        QVERIFY(w->exportNasa7({}, path).has_value());  // its message goes on success
+        QCOMPARE(w->exportNasa7(request, path), std::nullopt);
+        QCOMPARE(ReadAll(path).toStdString(),
+                 *Nasa7ExportText({}, Water(), scaled, "H2O", request));
+        QCOMPARE(w->statusBar()->currentMessage(), "Wrote " + path);
+        QCOMPARE(w->message(), "");
+    }
+
+    void nasa7RefusalWritesNothing_data() {
+        QTest::addColumn<QString>("formula");
+        QTest::addColumn<QString>("enthalpy");
+        QTest::addColumn<QString>("tlow");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message");  // %1: the file's path
+        // clang-format off
+        QTest::newRow("no formula")   << ""    << ""     << "200"  << "a.dat"    << "No formula entered";
+        QTest::newRow("bad enthalpy") << "H2O" << "-2,5" << "200"  << "b.dat"    << "Invalid enthalpy of formation";
+        QTest::newRow("TLOW = TMID")  << "H2O" << ""     << "1000" << "c.dat"    << "TLOW must lie below TMID";
+        QTest::newRow("unwritable")   << "H2O" << ""     << "200"  << "no/d.dat" << "Could not write %1";
+        // clang-format on
+    }
+    void nasa7RefusalWritesNothing() {
+        QFETCH(QString, formula);
+        QFETCH(QString, enthalpy);
+        QFETCH(QString, tlow);
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        const QString path = dir.filePath(file);
+        const Nasa7Request request{Nasa7Format::kChemkin, formula.toStdString(),
+                                   enthalpy.toStdString(), tlow.toStdString()};
+        const QString expected = message.contains("%1") ? message.arg(path) : message;
+        QCOMPARE(w->exportNasa7(request, path), expected);
+        QCOMPARE(w->message(), expected);
+        QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(w->statusBar()->currentMessage(), "");
+    }
+
+    // The action asks its dialogs, over the window, for its molecule's name; a cancel writes and
+    // shows nothing; without dialogs the action is off.
+    void nasa7ActionNeedsItsDialogs() {
         QAction& action = w->nasa7Action();
         QVERIFY(!action.isEnabled());
-        QStringList calls;
-        w->setNasa7Export(
-            [&](QWidget* parent, const Molecule& m, const ThermoOptions&, const std::string& name) {
-                calls << QString("%1 %2 %3").arg(parent == w.get()).arg(m.atoms).arg(name.c_str());
-            });
+        QStringList asked;
+        w->setNasa7Dialogs([&](QWidget* parent, const std::string& name) {
+            asked << QString("%1 %2").arg(parent == w.get()).arg(name.c_str());
+            return std::optional<Nasa7Choice>();
+        });
         QVERIFY(action.isEnabled());
         action.trigger();
-        QCOMPARE(calls, QStringList{"1 3 H2O"});
-        w->setNasa7Export({});
+        QCOMPARE(asked, QStringList{"1 H2O"});
+        QCOMPARE(w->message() + w->statusBar()->currentMessage(), "");
+        w->setNasa7Dialogs({});
         QVERIFY(!action.isEnabled());
+    }
+
+    void nasa7DialogChecksTheFormula_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");  // after the name's formula, if any, is cleared
+        QTest::addColumn<QString>("formula");
+        QTest::addColumn<QString>("message");
+        const QString badSymbol =
+            "Invalid formula: an element symbol is a capital letter and an optional small one";
+        // clang-format off
+        QTest::newRow("name is a formula") << "C2H6"  << ""      << "C2H6"   << "";
+        QTest::newRow("name is not one")   << "water" << ""      << ""       << "No formula entered";
+        QTest::newRow("blanks around")     << "water" << " HOCl" << " HOCl"  << "";
+        QTest::newRow("small letter")      << "water" << "h2o"   << "h2o"    << badSymbol;
+        // clang-format on
+    }
+    void nasa7DialogChecksTheFormula() {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
+        QFETCH(QString, formula);
+        QFETCH(QString, message);
+        Nasa7ExportDialog dialog(name.toStdString(), w.get());
+        if (!typed.isEmpty()) {
+            dialog.formulaField().clear();
+            QTest::keyClicks(&dialog.formulaField(), typed);
+        }
+        QCOMPARE(dialog.formulaField().text(), formula);
+        QCOMPARE(dialog.message(), message);
+        QCOMPARE(dialog.okButton().isEnabled(), message.isEmpty());
     }
 
     void openedOverItsParentAndDeletedWhenClosed() {
@@ -282,6 +375,43 @@ class SweepWindowTest : public QObject {
         QTRY_VERIFY(opened.isNull());
     }
 
+    // The menu of a window as Tools > Temperature Sweep opens it, through both real dialogs:
+    // the formula taken from the name, Cantera and the numbers chosen; the file dialog offers
+    // "H2O.yaml" in the working folder, which is written.
+    void nasa7MenuThroughItsDialogs() {
+        QWidget parent;
+        QPointer<SweepWindow> opened = OpenSweepWindow(&parent, Water(), {}, "H2O");
+        const QString working = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QString offered;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<Nasa7ExportDialog*>(modal)) {
+                dialog->formatBox().setCurrentIndex(1);
+                dialog->enthalpyField().setText("-241.826");
+                dialog->tlowField().setText("300");
+                dialog->tmidField().setText("1200");
+                dialog->thighField().setText("5000");
+                dialog->accept();
+            } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+                offered = files->selectedFiles().value(0) + " " + files->selectedNameFilter();
+                static_cast<QDialog*>(files)->accept();  // QFileDialog makes it protected
+            }
+        });
+        answer.start(10);
+        opened->nasa7Action().trigger();
+        answer.stop();
+        QDir::setCurrent(working);
+        const QString path = dir.filePath("H2O.yaml");
+        QCOMPARE(offered, path + " Cantera YAML files (*.yaml)");
+        QCOMPARE(
+            ReadAll(path).toStdString(),
+            *Nasa7ExportText({}, Water(), {}, "H2O",
+                             {Nasa7Format::kCantera, "H2O", "-241.826", "300", "1200", "5000"}));
+        opened->close();
+    }
+
     // Pictures for a person: the window as opened, then with the pointer on the plot. The
     // second run of this test (QT_SCALE_FACTOR=2) saves them at twice the pixels.
     void savesScreenshots() {
@@ -292,6 +422,12 @@ class SweepWindowTest : public QObject {
         QTest::mouseMove(chartView().viewport(), onScreen(14));
         QVERIFY(!w->plot().pointerText().isEmpty());
         QVERIFY(w->grab().save(folder + "sweep-pointer" + tag + ".png"));
+        // The export dialog with its longest formula message.
+        Nasa7ExportDialog dialog("H2O", w.get());
+        dialog.formulaField().setText("h2o");
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.grab().save(folder + "nasa7-dialog" + tag + ".png"));
     }
 };
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "tests/report/nasa7_read_back.h"
 
 namespace moltherm {
@@ -11,47 +9,11 @@ namespace {
 
 using namespace moltherm::testing;
 
-// "[1.5, -2e-05]" -> its numbers.
-std::vector<double> Numbers(const std::string& list) {
-    EXPECT_EQ(list.front() + std::string(1, list.back()), "[]") << list;
-    std::vector<double> numbers;
-    std::istringstream in(list.substr(1, list.size() - 2));
-    for (std::string item; std::getline(in, item, ',');) numbers.push_back(std::stod(item));
-    return numbers;
-}
-
-// Reads the layout this writer gives (not YAML in general), checking its fixed lines.
-std::vector<ReadSpecies> ReadYaml(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<ReadSpecies> read;
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("- name: \"", 0) != 0) continue;
-        std::string lines[9];
-        for (std::string& l : lines) std::getline(in, l);
-        EXPECT_EQ(lines[1] + lines[2] + lines[4] + lines[5],
-                  "  thermo:    model: NASA7    reference-pressure: 1 bar    data:");
-        ReadSpecies s{line.substr(9, line.size() - 10), "", {}};
-        std::istringstream composition(lines[0].substr(lines[0].find('{') + 1));
-        for (std::string symbol, count; composition >> symbol >> count;)
-            s.composition += (s.composition.empty() ? "" : " ") +
-                             symbol.substr(0, symbol.size() - 1) +
-                             count.substr(0, count.size() - 1);
-        const std::vector<double> ranges = Numbers(lines[3].substr(lines[3].find('[')));
-        s.temperatures = {ranges.at(0), ranges.at(1), ranges.at(2)};
-        const std::vector<double> low = Numbers(lines[6].substr(6)),
-                                  high = Numbers(lines[7].substr(6));
-        std::copy_n(low.begin(), 7, s.low.begin());
-        std::copy_n(high.begin(), 7, s.high.begin());
-        read.push_back(s);
-    }
-    return read;
-}
-
 TEST(CanteraYaml, ReadBackFollowsTheEngineWithTheSameDoubles) {
     const std::vector<FittedMolecule> fitted = FittedMolecules();
     std::vector<Nasa7Species> species;
     for (const FittedMolecule& f : fitted) species.push_back(f.species);
-    const std::vector<ReadSpecies> read = ReadYaml(FormatCanteraSpecies(species, "\n"));
+    const std::vector<ReadSpecies> read = ReadCanteraSpecies(FormatCanteraSpecies(species, "\n"));
     ASSERT_EQ(read.size(), 3u);
     const char* compositions[] = {"H2 O1", "C1 O2", "C2 H4 O2"};
     for (std::size_t k = 0; k < 3; ++k)

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <sstream>
 
 #include "tests/report/nasa7_read_back.h"
 
@@ -12,55 +11,13 @@ namespace {
 
 using namespace moltherm::testing;
 
-std::string Word(const std::string& columns) {
-    std::string word;
-    std::istringstream(columns) >> word;
-    return word;
-}
-
-// Reads the entries back by their columns, checking the fixed characters on the way.
-std::vector<ReadSpecies> ReadEntries(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        if (line.rfind('!', 0) != 0) lines.push_back(line);
-    EXPECT_EQ(lines.front() + lines.back(), "THERMOEND");
-    std::vector<ReadSpecies> read;
-    for (std::size_t at = 2; at + 4 < lines.size(); at += 4) {
-        std::vector<double> values;  // high a1-a7, low a1-a7
-        for (std::size_t k = 0; k < 4; ++k) {
-            const std::string& line = lines[at + k];
-            EXPECT_EQ(line.size(), 80u) << line;
-            EXPECT_EQ(line.substr(79), std::to_string(k + 1)) << line;
-            for (std::size_t f = 0; k > 0 && f < (k == 3 ? 4u : 5u); ++f)
-                values.push_back(std::stod(line.substr(15 * f, 15)));
-        }
-        const std::string& first = lines[at];
-        EXPECT_EQ(first.substr(18, 6) + first[44], "      G");
-        ReadSpecies s{Word(first.substr(0, 18)),
-                      "",
-                      {std::stod(first.substr(45, 10)), std::stod(first.substr(65, 8)),
-                       std::stod(first.substr(55, 10))}};
-        for (std::size_t pair = 0; pair < 4; ++pair) {
-            const std::string symbol = Word(first.substr(24 + 5 * pair, 2));
-            if (symbol.empty()) continue;
-            s.composition += (s.composition.empty() ? "" : " ") + symbol +
-                             std::to_string(std::stoi(first.substr(26 + 5 * pair, 3)));
-        }
-        std::copy(values.begin(), values.begin() + 7, s.high.begin());
-        std::copy(values.begin() + 7, values.end(), s.low.begin());
-        read.push_back(s);
-    }
-    return read;
-}
-
 TEST(ChemkinThermo, ReadBackByColumnsFollowsTheEngine) {
     const std::vector<FittedMolecule> fitted = FittedMolecules();
     std::vector<Nasa7Species> species;
     for (const FittedMolecule& f : fitted) species.push_back(f.species);
     const auto text = FormatChemkinThermo(species, {}, "\n");
     ASSERT_TRUE(text.has_value()) << text.error();
-    const std::vector<ReadSpecies> read = ReadEntries(*text);
+    const std::vector<ReadSpecies> read = ReadChemkinEntries(*text);
     ASSERT_EQ(read.size(), 3u);
     const char* compositions[] = {"H2 O1", "C1 O2", "C2 H4 O2"};
     for (std::size_t k = 0; k < 3; ++k)  // E15.8 keeps nine digits
@@ -100,7 +57,7 @@ TEST_P(ChemkinEntries, AreWrittenOrRefusedAtTheirLimits) {
     const auto text = FormatChemkinThermo({s}, s.fit.temperatures, "\n");
     ASSERT_EQ(text.has_value(), GetParam().refusal == nullptr);
     if (text) {
-        EXPECT_EQ(ReadEntries(*text).at(0).name, s.name);
+        EXPECT_EQ(ReadChemkinEntries(*text).at(0).name, s.name);
     } else {
         EXPECT_EQ(text.error(), GetParam().refusal);
     }
