@@ -17,9 +17,6 @@ namespace {
 
 using Refusal = Unexpected<std::string>;
 
-constexpr const char* kNotOneBar =
-    "NASA-7 polynomials are for 1 bar: set the standard state to 1 bar";
-
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
@@ -59,6 +56,21 @@ std::string FaultMessage(const Nasa7Fault& fault) {
 
 }  // namespace
 
+Expected<Nasa7Species, std::string> FitNasa7Species(
+    const PhysicalConstants& constants, const Molecule& molecule, const ThermoOptions& options,
+    std::string name, Formula formula, std::optional<double> enthalpyOfFormation,
+    const Nasa7Temperatures& temperatures, Nasa7Format format) {
+    const auto fit = FitNasa7(constants, molecule, temperatures, enthalpyOfFormation, options);
+    if (!fit) return Refusal{FaultMessage(fit.error())};
+    Nasa7Species species{std::move(name), std::move(formula), *fit,
+                         OptionLines(options, ZeroPointEnergy(constants, molecule, options))};
+    // A Chemkin entry has fixed columns: what does not fit them refuses this molecule alone.
+    if (format == Nasa7Format::kChemkin)
+        if (const auto entry = FormatChemkinThermo({species}, temperatures, "\n"); !entry)
+            return Refusal{entry.error()};
+    return species;
+}
+
 Expected<Formula, std::string> Nasa7Formula(std::string_view text) {
     return ParseFormula(Trimmed(text));
 }
@@ -66,7 +78,7 @@ Expected<Formula, std::string> Nasa7Formula(std::string_view text) {
 Expected<std::string, std::string> Nasa7ExportText(
     const PhysicalConstants& constants, const Molecule& molecule, const ThermoOptions& options,
     const std::string& name, const Nasa7Request& request, std::string_view eol) {
-    if (!options.standardState.isOneBar()) return Refusal{std::string(kNotOneBar)};
+    if (!options.standardState.isOneBar()) return Refusal{std::string(kNasa7NotOneBar)};
     auto formula = Nasa7Formula(request.formula);
     if (!formula) return Refusal{formula.error()};
 
@@ -79,13 +91,11 @@ Expected<std::string, std::string> Nasa7ExportText(
     const auto temperatures = TemperaturesOf(request);
     if (!temperatures) return Refusal{temperatures.error()};
 
-    const auto fit = FitNasa7(constants, molecule, *temperatures, formation, options);
-    if (!fit) return Refusal{FaultMessage(fit.error())};
-    const std::vector<Nasa7Species> species{
-        {name, std::move(*formula), *fit,
-         OptionLines(options, ZeroPointEnergy(constants, molecule, options))}};
-    if (request.format == Nasa7Format::kCantera) return FormatCanteraSpecies(species, eol);
-    return FormatChemkinThermo(species, *temperatures, eol);
+    auto species = FitNasa7Species(constants, molecule, options, name, std::move(*formula),
+                                   formation, *temperatures, request.format);
+    if (!species) return Refusal{species.error()};
+    if (request.format == Nasa7Format::kCantera) return FormatCanteraSpecies({*species}, eol);
+    return FormatChemkinThermo({*species}, *temperatures, eol);
 }
 
 }  // namespace moltherm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,7 @@
 #include "engine/molecule.h"
 #include "engine/options.h"
 #include "report/formula.h"
+#include "report/nasa7_species.h"
 
 namespace moltherm {
 
@@ -24,6 +26,19 @@ struct Nasa7Request {
     std::string tmid = "1000";        // [K]
     std::string thigh = "3000";       // [K]
 };
+
+// The standard state the NASA-7 texts assume, 1 bar; the message for any other.
+inline constexpr const char* kNasa7NotOneBar =
+    "NASA-7 polynomials are for 1 bar: set the standard state to 1 bar";
+
+// One molecule's fit under `options` (at 1 bar) as the texts write it, named `name`, with the
+// options in force as its notes; `enthalpyOfFormation` [J/mol] at 298.15 K. Or the one line
+// that says why there is none: the engine's message of the input at fault, "Invalid enthalpy
+// of formation" (too large in J/mol), the Chemkin writer's refusal of this entry.
+Expected<Nasa7Species, std::string> FitNasa7Species(
+    const PhysicalConstants& constants, const Molecule& molecule, const ThermoOptions& options,
+    std::string name, Formula formula, std::optional<double> enthalpyOfFormation,
+    const Nasa7Temperatures& temperatures, Nasa7Format format);
 
 // The request's formula as the export reads it: ParseFormula of the text without the blanks
 // around it; a refusal is ParseFormula's message.

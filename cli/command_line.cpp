@@ -7,6 +7,7 @@
 #include "calc/calc_input.h"
 #include "calc/message_text.h"
 #include "calc/molecule_description.h"
+#include "calc/nasa7_export.h"
 #include "calc/number_text.h"
 #include "calc/option_text.h"
 #include "engine/temperature_grid.h"
@@ -261,8 +262,14 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
             return result;
         }
     }
+    const bool polynomials =
+        options.format == OutputFormat::kChemkin || options.format == OutputFormat::kCantera;
+    if (polynomials && !options.thermo.standardState.isOneBar())
+        return usageError(std::string("--format ") +
+                          (options.format == OutputFormat::kChemkin ? "chemkin: " : "cantera: ") +
+                          kNasa7NotOneBar);
     if (*nasa7Option) {
-        if (options.format != OutputFormat::kChemkin && options.format != OutputFormat::kCantera)
+        if (!polynomials)
             return usageError("--nasa7 goes with --format chemkin or --format cantera");
         const auto nasa7 = Nasa7TemperaturesOf(nasa7Text);
         if (!nasa7) return usageError(nasa7.error());

@@ -1,9 +1,8 @@
 #include "cli/nasa7_writer.h"
 
-#include "calc/messages.h"
+#include "calc/nasa7_export.h"
 #include "report/cantera_yaml.h"
 #include "report/chemkin_thermo.h"
-#include "report/formula.h"
 
 namespace moltherm::cli {
 
@@ -12,26 +11,18 @@ Expected<Nasa7Species, std::string> FitForExport(const PhysicalConstants& consta
                                                  const Nasa7Temperatures& temperatures,
                                                  const ThermoOptions& options,
                                                  OutputFormat format) {
-    const char* name = format == OutputFormat::kChemkin ? "chemkin" : "cantera";
+    const bool chemkin = format == OutputFormat::kChemkin;
     const auto& text = outcome.entry.formula;
-    if (!text) return Unexpected{"formula: required for --format " + std::string(name)};
-    auto formula = ParseFormula(*text);
+    if (!text)
+        return Unexpected{std::string("formula: required for --format ") +
+                          (chemkin ? "chemkin" : "cantera")};
+    auto formula = Nasa7Formula(*text);
     if (!formula) return Unexpected{"formula: " + formula.error()};
     std::optional<double> formation;  // [J/mol]
     if (outcome.entry.enthalpyOfFormation) formation = *outcome.entry.enthalpyOfFormation * 1000;
-    const auto fit = FitNasa7(constants, outcome.molecule, temperatures, formation, options);
-    if (!fit) {
-        if (fit.error().problem == Nasa7Problem::kThermo)
-            return Unexpected{std::string("NASA-7 fit: ") + messages::ForFault(fit.error().thermo)};
-        return Unexpected{std::string("NASA-7 fit: enthalpy_of_formation out of range")};
-    }
-    Nasa7Species species{outcome.entry.name.value_or(""), std::move(*formula), *fit};
-    if (format == OutputFormat::kChemkin) {
-        // A Chemkin entry has fixed columns: what does not fit them refuses this molecule alone.
-        const auto entry = FormatChemkinThermo({species}, temperatures, "\n");
-        if (!entry) return Unexpected{entry.error()};
-    }
-    return species;
+    return FitNasa7Species(constants, outcome.molecule, options, outcome.entry.name.value_or(""),
+                           std::move(*formula), formation, temperatures,
+                           chemkin ? Nasa7Format::kChemkin : Nasa7Format::kCantera);
 }
 
 void Nasa7Writer::write(const MoleculeOutcome& outcome) {

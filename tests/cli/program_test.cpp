@@ -177,7 +177,16 @@ INSTANTIATE_TEST_SUITE_P(
         Usage{"RangeInfinite", "hcl.json -T 300:inf:10", "",
               "temperature range \"300:inf:10\": \"inf\" is not a number"},
         Usage{"RangeFromZero", "hcl.json -T 0:100:50", "",
-              "temperature \"0\": Invalid Temperature"}),
+              "temperature \"0\": Invalid Temperature"},
+        Usage{"Nasa7WithoutItsFormat", "hcl.json --nasa7 200:1000:3000", "",
+              "--nasa7 goes with --format chemkin or --format cantera"},
+        Usage{"Nasa7Order", "hcl.json --format cantera --nasa7 300:200:5000", "",
+              "--nasa7 \"300:200:5000\": expected 0 < TLOW < TMID < THIGH <= 100000"},
+        Usage{"Nasa7TwoParts", "hcl.json --format chemkin --nasa7 200:1000", "",
+              "--nasa7 \"200:1000\": use TLOW:TMID:THIGH"},
+        Usage{"Nasa7AtOneAtmosphere", "hcl.json --format chemkin --pressure 1atm", "",
+              "--format chemkin: NASA-7 polynomials are for 1 bar: set the standard state to 1 "
+              "bar"}),
     kCaseName);
 
 // The parser's reason without its echo of the input, and where the text stops being JSON.
