@@ -36,13 +36,18 @@ constexpr std::array<std::string_view, 14> kMoleculeKeys = {"name",
                                                             "frequency_scale_applied"};
 constexpr std::array<std::string_view, 5> kAtomKeys = {"element", "x", "y", "z", "mass"};
 
-std::string Expected(const char* kind, const Json& value) {
+std::string Mismatch(const char* kind, const Json& value) {
     // In the order of Json::value_t.
     static constexpr const char* kKinds[] = {"null",      "an object", "an array", "a string",
                                              "a boolean", "a number",  "a number", "a number"};
     const auto type = std::min(static_cast<std::size_t>(value.type()), std::size(kKinds) - 1);
     return std::string("expected ") + kind + ", got " +
            (BeyondADouble(value) ? "a number" : kKinds[type]);
+}
+
+// A string of the file (not a marked number beyond a double).
+bool IsText(const Json& value) {
+    return value.is_string() && !BeyondADouble(value);
 }
 
 const Json* Find(const Json& object, const std::string& key) {
@@ -80,7 +85,7 @@ Check BoxText(const Json& value, const std::string& where, std::string& text) {
     else if (value.is_number())
         text = value.dump();
     else
-        return where + ": " + Expected("a number", value);
+        return where + ": " + Mismatch("a number", value);
     return std::nullopt;
 }
 
@@ -141,7 +146,7 @@ class Reader {
 
     void read() {
         if (!m_.is_object())
-            fail(Expected("a molecule (an object)", m_));
+            fail(Mismatch("a molecule (an object)", m_));
         else
             (void)(name() && type() && molarMass() && levels() && sigma() && rotation() &&
                    vibrations());
@@ -165,8 +170,7 @@ class Reader {
     bool name() {
         const Json* name = given("name");
         if (name == nullptr) return true;  // the empty box
-        if (!name->is_string() || BeyondADouble(*name))
-            return fail("name: " + Expected("a string", *name));
+        if (!IsText(*name)) return fail("name: " + Mismatch("a string", *name));
         texts_.name = name->get<std::string>();
         // The name stands in one line of the report.
         return !HasControlCharacter(texts_.name) ||
@@ -180,35 +184,34 @@ class Reader {
         for (const auto& [key, text] :
              {Text{"formula", &entry_.formula}, Text{"source", &entry_.source}})
             if (const Json* value = given(key)) {
-                if (!value->is_string() || BeyondADouble(*value))
-                    return fail(key + (": " + Expected("a string", *value)));
+                if (!IsText(*value)) return fail(key + (": " + Mismatch("a string", *value)));
                 *text = value->get<std::string>();
             }
         using Value = std::pair<const char*, std::optional<double>*>;
         for (const auto& [key, number] :
              {Value{"enthalpy_of_formation", &entry_.enthalpyOfFormation},
               Value{"frequency_scale_applied", &entry_.frequencyScaleApplied}})
-            if (const Json* value = given(key)) {
+            if (const Json* value = given(key))
                 if (!ok(Number(*value, key, number->emplace()))) return false;
-                if (number == &entry_.frequencyScaleApplied && !(**number > 0 && **number <= 2))
-                    return fail("frequency_scale_applied: expected a number from 0 to 2");
-            }
+        if (const auto factor = entry_.frequencyScaleApplied;
+            factor && !(*factor > 0 && *factor <= 2))
+            return fail("frequency_scale_applied: expected a number from 0 to 2");
         return geometry();
     }
 
     bool geometry() {
         const Json* list = given("geometry");
         if (list == nullptr) return true;
-        if (!list->is_array()) return fail("geometry: " + Expected("an array", *list));
+        if (!list->is_array()) return fail("geometry: " + Mismatch("an array", *list));
         if (list->empty() || list->size() > limits::kMaxAtoms)
             return fail("geometry: expected 1 to " + std::to_string(limits::kMaxAtoms) + " atoms");
         for (std::size_t i = 0; i < list->size(); ++i) {
             const Json& atom = (*list)[i];
             const std::string where = "geometry atom " + std::to_string(i + 1);
-            if (!atom.is_object()) return fail(where + ": " + Expected("an object", atom));
+            if (!atom.is_object()) return fail(where + ": " + Mismatch("an object", atom));
             if (auto problem = KeyProblem(atom, kAtomKeys)) return fail(where + ": " + *problem);
             const Json* symbol = Find(atom, "element");
-            const chem::Element* element = symbol && symbol->is_string() && !BeyondADouble(*symbol)
+            const chem::Element* element = symbol && IsText(*symbol)
                                                ? chem::ElementBySymbol(symbol->get<std::string>())
                                                : nullptr;
             if (element == nullptr) return fail(where + ": element: expected an element symbol");
@@ -250,8 +253,7 @@ class Reader {
             texts_.nonlinear = facts_ && facts_->shape == Shape::kNonlinear;
             return atoms_ <= 2 || facts_ || fail("shape: required for 3 or more atoms");
         }
-        if (!shape->is_string() || BeyondADouble(*shape))
-            return fail("shape: " + Expected("a string", *shape));
+        if (!IsText(*shape)) return fail("shape: " + Mismatch("a string", *shape));
         if (*shape != "linear" && *shape != "nonlinear")
             return fail(R"(shape: expected "linear" or "nonlinear")");
         texts_.nonlinear = *shape == "nonlinear";
@@ -316,7 +318,7 @@ class Reader {
                 texts_.rotConsts[i] = ExactText(facts_->rotationalConstants[i]);
             return true;  // else empty boxes
         }
-        if (!list->is_array()) return fail("rotational_constants: " + Expected("an array", *list));
+        if (!list->is_array()) return fail("rotational_constants: " + Mismatch("an array", *list));
         afterGroup_ = true;
         for (std::size_t i = 0; i < std::min(expected, list->size()); ++i) {
             const std::string where = "rotational constant " + std::to_string(i + 1);
@@ -371,7 +373,7 @@ class Reader {
     bool entries(const Json& list, const ListShape& shape, std::vector<std::string>& values,
                  std::vector<std::string>& degeneracies) {
         const std::string key = shape.key;
-        if (!list.is_array()) return fail(key + ": " + Expected("an array", list));
+        if (!list.is_array()) return fail(key + ": " + Mismatch("an array", list));
         if (list.size() > limits::kMaxDegeneracySum)
             return fail(key + ": more than 32767 " + shape.entries);
         degeneracySum_ = 0;
@@ -379,7 +381,7 @@ class Reader {
             afterGroup_ = i > 0;
             const Json& entry = list[i];
             const std::string where = shape.entry + (" " + std::to_string(i + shape.firstIndex));
-            if (!entry.is_object()) return fail(where + ": " + Expected("an object", entry));
+            if (!entry.is_object()) return fail(where + ": " + Mismatch("an object", entry));
             const std::array<std::string_view, 2> keys = {shape.valueKey, "degeneracy"};
             if (auto problem = KeyProblem(entry, keys)) return fail(where + ": " + *problem);
             // The ground level's box is fixed at 0: the energies count from it.
@@ -416,7 +418,7 @@ class Reader {
 
 std::string Label(const Json& molecule, std::size_t position) {
     const Json* name = molecule.is_object() ? Find(molecule, "name") : nullptr;
-    if (name != nullptr && name->is_string() && !BeyondADouble(*name)) {
+    if (name != nullptr && IsText(*name)) {
         const auto& text = name->get_ref<const std::string&>();
         if (text.find_first_not_of(' ') != std::string::npos && !HasControlCharacter(text))
             return Shortened(text);
@@ -449,8 +451,7 @@ MoleculeRead ReadMolecule(const Json& molecule, std::size_t position) {
     MoleculeRead read;
     read.entry.label = Label(molecule, position);
     const Json* name = molecule.is_object() ? Find(molecule, "name") : nullptr;
-    if (name != nullptr && name->is_string() && !BeyondADouble(*name))
-        read.entry.name = name->get<std::string>();
+    if (name != nullptr && IsText(*name)) read.entry.name = name->get<std::string>();
     Reader(molecule, read).read();
     return read;
 }
