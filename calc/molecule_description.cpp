@@ -13,7 +13,7 @@ namespace {
 
 std::string Constants(const std::vector<double>& values) {
     std::string text;
-    for (double v : values) text += (text.empty() ? "" : ", ") + ExactText(v);
+    for (double v : values) text += (text.empty() ? "" : ", ") + SixDigitText(v);
     return text;
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <span>
 
@@ -20,21 +19,21 @@ using Check = std::optional<std::string>;
 using Keys = std::span<const std::string_view>;
 using enum CheckGroup;
 
-constexpr std::array<std::string_view, 14> kMoleculeKeys = {"name",
-                                                            "molar_mass",
-                                                            "atoms",
-                                                            "shape",
-                                                            "symmetry_number",
-                                                            "rotational_constants",
-                                                            "vibrations",
-                                                            "electronic_levels",
-                                                            "imaginary_modes_dropped",
-                                                            "formula",
-                                                            "source",
-                                                            "geometry",
-                                                            "enthalpy_of_formation",
-                                                            "frequency_scale_applied"};
-constexpr std::array<std::string_view, 5> kAtomKeys = {"element", "x", "y", "z", "mass"};
+constexpr std::string_view kMoleculeKeys[] = {"name",
+                                              "molar_mass",
+                                              "atoms",
+                                              "shape",
+                                              "symmetry_number",
+                                              "rotational_constants",
+                                              "vibrations",
+                                              "electronic_levels",
+                                              "imaginary_modes_dropped",
+                                              "formula",
+                                              "source",
+                                              "geometry",
+                                              "enthalpy_of_formation",
+                                              "frequency_scale_applied"};
+constexpr std::string_view kAtomKeys[] = {"element", "x", "y", "z", "mass"};
 
 std::string Mismatch(const char* kind, const Json& value) {
     // In the order of Json::value_t.
@@ -111,21 +110,13 @@ Check WholeNumber(const Json& value, const std::string& where, int max, int& num
     return std::nullopt;
 }
 
-// Six significant digits, enough to show a difference of 1 %.
-std::string Rounded(double value) {
-    std::array<char, 32> text{};
-    return {text.data(), std::to_chars(text.data(), text.data() + text.size(), value,
-                                       std::chars_format::general, 6)
-                             .ptr};
-}
-
 // A given number more than 1 % away from the geometry's, as a warning.
 void Compare(const std::string& given, double derived, const std::string& what,
              std::vector<std::string>& warnings) {
     const auto value = ParseNumber(given);
     if (value && std::abs(*value - derived) > 0.01 * std::abs(derived))
         warnings.push_back("the given " + what + " " + given + " differs from the geometry's " +
-                           Rounded(derived) + " by more than 1 %; using " + given);
+                           SixDigitText(derived) + " by more than 1 %; using " + given);
 }
 
 struct ListShape {
@@ -382,7 +373,7 @@ class Reader {
             const Json& entry = list[i];
             const std::string where = shape.entry + (" " + std::to_string(i + shape.firstIndex));
             if (!entry.is_object()) return fail(where + ": " + Mismatch("an object", entry));
-            const std::array<std::string_view, 2> keys = {shape.valueKey, "degeneracy"};
+            const std::string_view keys[] = {shape.valueKey, "degeneracy"};
             if (auto problem = KeyProblem(entry, keys)) return fail(where + ": " + *problem);
             // The ground level's box is fixed at 0: the energies count from it.
             const bool ground = &shape == &kLevelList && i == 0;

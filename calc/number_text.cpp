@@ -1,6 +1,7 @@
 #include "calc/number_text.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -121,6 +122,13 @@ std::optional<std::int16_t> ParseWholeNumber(std::string_view text) {
 
 std::string WholeNumberText(long long value) {
     return std::to_string(value);
+}
+
+std::string SixDigitText(double value) {
+    std::array<char, 32> text{};
+    return {text.data(), std::to_chars(text.data(), text.data() + text.size(), value,
+                                       std::chars_format::general, 6)
+                             .ptr};
 }
 
 }  // namespace moltherm

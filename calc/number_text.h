@@ -20,6 +20,9 @@ std::optional<std::int16_t> ParseWholeNumber(std::string_view text);
 // Rounds to the nearest integer, ties to even; nothing when the result does not fit 16 bits.
 std::optional<std::int16_t> RoundToInt16(double value);
 
+// A number to six significant digits, for messages that compare values ("18.0106", "5.24559").
+std::string SixDigitText(double value);
+
 // A whole number as the program writes it into a box: plain digits, "-" when negative.
 std::string WholeNumberText(long long value);
 

@@ -66,6 +66,8 @@ TEST(Program, TemperatureOptionSpellings) {
         all.insert(all.end(), args.begin(), args.end());
         EXPECT_EQ(RunInProcess(all), at500) << args[0];
     }
+    // 1 K is a temperature like any other.
+    EXPECT_EQ(RunInProcess({hcl, "-T", "1", "--format", "csv"}).exitCode, 0);
     const std::string huge = "1" + std::string(299, '0');
     EXPECT_EQ(RunInProcess({hcl, "-T", "300", "-T", huge}),
               (RunResult{1, "",
@@ -261,6 +263,9 @@ TEST(JsonOutput, OneObjectPerMoleculeAndTemperatureInOrderWithTheEnginesValuesBi
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const Json document = Json::parse(run.out);
+    // A molecule a line, between the lines of the brackets.
+    EXPECT_TRUE(run.out.starts_with("[\n{") && run.out.ends_with("}\n]\n"));
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), document.size() + 2);
     const std::vector<double> examples[] = {EngineValues(HclTexts()), EngineValues(Cl2Texts()),
                                             EngineValues(WaterTexts()), EngineValues(ArgonTexts())};
     std::string names;

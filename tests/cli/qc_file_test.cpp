@@ -48,11 +48,18 @@ std::vector<double> JsonValues(const Json& molecule) {
 TEST(QcFiles, DisagreementsAreWarnedOnStandardError) {
     std::string text = ReadFile(kMethane);
     text.replace(text.find("Rotational symmetry number 12."), 30, "Rotational symmetry number  6.");
+    // 2 % off the geometry's constant.
+    text.replace(text.find("157.25935   157.25935   157.25935"), 33,
+                 "157.25935   157.25935   154.10000");
     const std::string path = ScratchFile("sigma.log", &text);
     const RunResult run = RunInProcess({path, "--format", "json"});
     EXPECT_EQ(std::pair(run.exitCode, run.err),
               std::pair(0, std::string("moltherm-cli: sigma.log: warning: the file's symmetry "
-                                       "number 6 differs from 12 (point group Td); using 12\n")));
+                                       "number 6 differs from 12 (point group Td); using 12\n"
+                                       "moltherm-cli: sigma.log: warning: the file's rotational "
+                                       "constants (5.24561, 5.24561, 5.14022 1/cm) differ from the "
+                                       "geometry's (5.24559, 5.24559, 5.24559 1/cm); using the "
+                                       "geometry's\n")));
     EXPECT_EQ(JsonValues(Json::parse(run.out).at(0)),
               DescribedValues(kMethane, qcio::ImaginaryModes::Refuse));
 }
@@ -147,8 +154,11 @@ TEST_P(MoleculeFormat, RoundTripGivesTheSameReport) {
     asMolecules.insert(asMolecules.end(), {"--format", "molecule"});
     const RunResult written = RunInProcess(asMolecules);
     ASSERT_EQ(std::pair(written.exitCode, written.err), std::pair(0, std::string()));
-    ASSERT_EQ(Json::parse(written.out).size(),
-              c.files[0] == "molecules.json" ? 5u : c.files.size());
+    const Json molecules = Json::parse(written.out);
+    ASSERT_EQ(molecules.size(), c.files[0] == "molecules.json" ? 5u : c.files.size());
+    // An output's molecule names its program; the array ends its last line.
+    EXPECT_EQ(molecules[0].contains("source"), c.files[0] != "molecules.json");
+    EXPECT_TRUE(written.out.ends_with("}\n]\n"));
     const RunResult direct = RunInProcess(args);
     args.erase(args.begin(), args.begin() + static_cast<long>(c.files.size()));
     args.insert(args.begin(), "-");
