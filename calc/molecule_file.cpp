@@ -66,7 +66,7 @@ std::vector<Edit> MarkedPlaces(const std::string& text) {
                    !open.empty() && open.back() &&
                    !open.back()->insert(lastString.replacement).second) {
             lastString.replacement = Marked(lastString.replacement);
-            edits.push_back(std::move(lastString));
+            edits.push_back(lastString);
         }
     }
     return edits;

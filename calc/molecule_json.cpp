@@ -68,7 +68,7 @@ std::string WriteMoleculeJson(const MoleculeDescription& m, const char* eol) {
     out += next + "\"atoms\": " + std::to_string(m.atoms);
     if (m.atoms > 1) {
         const bool linear = m.shape == Shape::kLinear;
-        out += next + "\"shape\": \"" + (linear ? "linear" : "nonlinear") + "\"";
+        out += next + R"("shape": ")" + (linear ? "linear" : "nonlinear") + "\"";
         out += next + "\"symmetry_number\": " + std::to_string(m.sigma);
         out += next + "\"rotational_constants\": [";
         for (std::size_t k = 0; k < (linear ? 1U : 3U); ++k)

@@ -209,9 +209,10 @@ class Reader {
             chem::Atom read{element->number, {}, element->isotopeMass};
             for (std::size_t k = 0; k < 3; ++k) {
                 const std::string axis(1, static_cast<char>('x' + k));
+                const std::string field = where + (": " + axis);
                 const Json* coordinate = Find(atom, axis);
-                if (!coordinate) return fail(where + ": " + axis + ": required");
-                if (!ok(Number(*coordinate, where + ": " + axis, read.position[k]))) return false;
+                if (!coordinate) return fail(field + ": required");
+                if (!ok(Number(*coordinate, field, read.position[k]))) return false;
             }
             if (const Json* mass = Find(atom, "mass")) {
                 if (!ok(Number(*mass, where + ": mass", read.mass))) return false;
