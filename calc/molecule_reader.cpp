@@ -209,7 +209,9 @@ class Reader {
             chem::Atom read{element->number, {}, element->isotopeMass};
             for (std::size_t k = 0; k < 3; ++k) {
                 const std::string axis(1, static_cast<char>('x' + k));
-                const std::string field = where + (": " + axis);
+                std::string field = where;
+                field += ": ";
+                field += axis;
                 const Json* coordinate = Find(atom, axis);
                 if (!coordinate) return fail(field + ": required");
                 if (!ok(Number(*coordinate, field, read.position[k]))) return false;

@@ -9,6 +9,7 @@
 #include "cli/run.h"
 #include "form_fixture.h"
 #include "qcio/read_qc_file.h"
+#include "tests/support/scratch_file.h"
 
 namespace moltherm::app::testing {
 namespace {
@@ -168,7 +169,7 @@ class OpenBadFile : public ::testing::TestWithParam<BadFileRow> {};
 
 // A file that does not read gets one line naming it and the field at fault; the boxes stay.
 TEST_P(OpenBadFile, LeavesTheBoxesUnchanged) {
-    const fs::path file = fs::temp_directory_path() / "moltherm_bad.json";
+    const fs::path file = moltherm::testing::ScratchFile("moltherm_bad.json");
     std::ofstream(file) << GetParam().text;
     Session s;
     Enter(WaterTexts)(s);
@@ -176,7 +177,6 @@ TEST_P(OpenBadFile, LeavesTheBoxesUnchanged) {
     EXPECT_EQ(OpenMoleculeFile(s.form, file), GetParam().message);
     EXPECT_EQ(s.c(txtError).text, GetParam().message);
     EXPECT_EQ(Boxes(s.form), before);
-    fs::remove(file);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -197,21 +197,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Numbers written as texts read as the boxes read them.
 TEST(OpenMolecule, NumbersAsTexts) {
-    const fs::path file = fs::temp_directory_path() / "moltherm_texts.json";
+    const fs::path file = moltherm::testing::ScratchFile("moltherm_texts.json");
     std::ofstream(file) << R"({"name": "HCl", "molar_mass": "36.46", "atoms": 2,
         "rotational_constants": ["10.59"], "vibrations": [{"wavenumber": "2990.9"}]})";
     Session s;
     ASSERT_EQ(OpenMoleculeFile(s.form, file), std::nullopt);
     EXPECT_EQ(s.c(txtMolarMass).text, "36.46");
     EXPECT_EQ(s.c({txtFreq, 1}).text, "2990.9");
-    fs::remove(file);
 }
 
 // Saving writes what the command line reads back into the same boxes; a box "Calc" refuses
 // writes nothing.
 TEST(SaveMolecule, RoundTripsThroughTheFile) {
-    const fs::path file = fs::temp_directory_path() / "moltherm_save_test.json";
-    fs::remove(file);
+    const fs::path file = moltherm::testing::ScratchFile("moltherm_save_test.json");
     Session saved;
     for (const Step& step :
          {Enter(WaterTexts), Up({spnDegen, 1}), Press(cmdAddState), Type({txtEnergy, 1}, "123.25"),
@@ -226,7 +224,6 @@ TEST(SaveMolecule, RoundTripsThroughTheFile) {
     ASSERT_EQ(OpenMoleculeFile(opened.form, file), std::nullopt);
     EXPECT_TRUE(WithoutTemperature(opened.form.inputTexts()) ==
                 WithoutTemperature(saved.form.inputTexts()));
-    fs::remove(file);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "cli/run.h"
+#include "tests/support/scratch_file.h"
 #include "tests/support/worked_examples.h"
 
 namespace moltherm::cli::testing {
@@ -37,29 +38,6 @@ inline RunResult RunInProcess(const std::vector<std::string>& args, const std::s
     const FixedClock clock(kReportDate, kReportTime);
     const int exitCode = RunCli(static_cast<int>(argv.size()), argv.data(), {in, out, err}, clock);
     return {exitCode, out.str(), err.str()};
-}
-
-// A file in a directory of this run of the tests, removed at its end.
-inline std::string ScratchFile(const std::string& name, const std::string* content = nullptr) {
-    static const struct Dir {
-        std::string path = (std::filesystem::temp_directory_path() / "moltherm-XXXXXX").string();
-        Dir() {
-            if (mkdtemp(path.data()) == nullptr) std::abort();
-        }
-        ~Dir() {
-            std::error_code ignored;
-            std::filesystem::remove_all(path, ignored);
-        }
-    } dir;
-    std::string path = dir.path + "/" + name;
-    if (content != nullptr) std::ofstream(path, std::ios::binary) << *content;
-    return path;
-}
-
-inline std::string ReadFile(const std::string& path) {
-    std::ostringstream content;
-    content << std::ifstream(path, std::ios::binary).rdbuf();
-    return content.str();
 }
 
 inline std::string ShellQuoted(const std::string& text) {
