@@ -106,9 +106,6 @@ struct ImaginaryCase {
     qcio::ImaginaryModes mode;
     const char* row;  // the report's row of the 1373.54 1/cm modes
 };
-void PrintTo(const ImaginaryCase& c, std::ostream* os) {
-    *os << c.policy;
-}
 
 class ImaginaryPolicy : public ::testing::TestWithParam<ImaginaryCase> {};
 
@@ -123,21 +120,18 @@ TEST_P(ImaginaryPolicy, GivesTheDescribedMolecule) {
     EXPECT_NE(report.find(c.row), std::string::npos) << report;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, ImaginaryPolicy,
-                         ::testing::Values(ImaginaryCase{"drop", qcio::ImaginaryModes::Drop,
-                                                         " 1.  1373.54   (2)\n"},
-                                           ImaginaryCase{"invert", qcio::ImaginaryModes::Invert,
-                                                         " 1.  1373.54   (3)\n"}),
-                         [](const auto& info) { return std::string(info.param.policy); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cli, ImaginaryPolicy, ::testing::Values(
+    ImaginaryCase{"drop", qcio::ImaginaryModes::Drop, " 1.  1373.54   (2)\n"},
+    ImaginaryCase{"invert", qcio::ImaginaryModes::Invert, " 1.  1373.54   (3)\n"}),
+    [](const auto& info) { return std::string(info.param.policy); });
+// clang-format on
 
 struct RoundTrip {
     const char* name;
     std::vector<std::string> files;  // under the fixtures' folder, or an example
     std::vector<std::string> options;
 };
-void PrintTo(const RoundTrip& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class MoleculeFormat : public ::testing::TestWithParam<RoundTrip> {};
 
@@ -166,19 +160,14 @@ TEST_P(MoleculeFormat, RoundTripGivesTheSameReport) {
     EXPECT_EQ(direct.exitCode, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cli, MoleculeFormat,
-    ::testing::Values(RoundTrip{"Examples", {"molecules.json"}, {}},
-                      RoundTrip{
-                          "GaussianAndOrca", {"gaussian/methane.log", "orca/dvb_ir_6.0.out"}, {}},
-                      RoundTrip{"LinearHessianXtbPsi4Molden",
-                                {"orca/HC2Cl_linear.hess", "xtb/g98.out", "psi4/dvb_ir_rhf_1.7.out",
-                                 "molden/dvb_ir.molden"},
-                                {"--scale", "0.97"}},
-                      RoundTrip{"TransitionStateWithADroppedMode",
-                                {"gaussian/HCN_triplet.out"},
-                                {"--imaginary", "drop"}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cli, MoleculeFormat, ::testing::Values(
+    RoundTrip{"Examples", {"molecules.json"}, {}},
+    RoundTrip{"GaussianAndOrca", {"gaussian/methane.log", "orca/dvb_ir_6.0.out"}, {}},
+    RoundTrip{"LinearHessianXtbPsi4Molden", {"orca/HC2Cl_linear.hess", "xtb/g98.out", "psi4/dvb_ir_rhf_1.7.out", "molden/dvb_ir.molden"}, {"--scale", "0.97"}},
+    RoundTrip{"TransitionStateWithADroppedMode", {"gaussian/HCN_triplet.out"}, {"--imaginary", "drop"}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace moltherm::cli::testing
