@@ -13,25 +13,15 @@ using namespace moltherm::testing;
 
 const std::string kStamp = kReportDate + "  " + kReportTime;
 
-CalcSession Calculated(const CalcInputTexts& texts) {
-    CalcSession session;
-    session.record().nModes =
-        static_cast<std::int16_t>(std::max<std::size_t>(1, texts.wavenumbers.size()));
-    session.record().lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
-    const auto calc = session.Calc(texts, kStamp);
-    EXPECT_TRUE(calc.has_value()) << calc.error();
-    return session;
-}
-
 // "Calc" starts the tables afresh.
 TEST(CalcSession, CalcThenNewTGivesTheWorkedReport) {
     const CalcInputTexts cl2 = Cl2Texts();
-    CalcSession session = Calculated(cl2);
+    CalcSession session = CalculatedSession(cl2);
     ASSERT_TRUE(session.AddTable("1000", cl2.vibDegeneracies, cl2.elecDegeneracies));
     EXPECT_EQ(session.record().tableText, kCl2Tables);
     EXPECT_EQ(session.reportText(), session.record().summaryText + kCl2Tables);
-    EXPECT_EQ(Calculated(HclTexts()).record().summaryText, kHclSummary);
-    EXPECT_EQ(Calculated(ArgonTexts()).record().summaryText, kArgonSummary);
+    EXPECT_EQ(CalculatedSession(HclTexts()).record().summaryText, kHclSummary);
+    EXPECT_EQ(CalculatedSession(ArgonTexts()).record().summaryText, kArgonSummary);
     ASSERT_TRUE(session.Calc(cl2, kStamp));
     EXPECT_EQ(session.record().tableText, kCl2Tables.substr(0, kCl2Tables.find("1000.00K")));
 }
@@ -45,7 +35,7 @@ class NewTRefusals : public ::testing::TestWithParam<RefusedTable> {};
 
 TEST_P(NewTRefusals, KeepTheTables) {
     const CalcInputTexts cl2 = Cl2Texts();
-    CalcSession session = Calculated(cl2);
+    CalcSession session = CalculatedSession(cl2);
     const std::string before = session.record().tableText;
     const auto added =
         session.AddTable(GetParam().temperature, cl2.vibDegeneracies, cl2.elecDegeneracies);
@@ -64,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CalcSession, NewTStoresTheTemperatureReadAndRereadsDegeneracies) {
     const CalcInputTexts cl2 = Cl2Texts();
-    CalcSession session = Calculated(cl2);
+    CalcSession session = CalculatedSession(cl2);
     EXPECT_FALSE(session.AddTable("-1", cl2.vibDegeneracies, cl2.elecDegeneracies));
     EXPECT_EQ(session.record().temperature, -1.0);  // a refused number is still stored
     const std::vector<std::string> bad = {"x"};

@@ -42,9 +42,8 @@ TEST(Program, HeadingCarriesTheTimestampOrTheLocalClock) {
     const RunResult run = RunInProcess({ExamplePath("hcl.json"), "--crlf"});
     // Without -T the one table is at 298.15 K.
     EXPECT_EQ(run.out.substr(0, kHclSummary.size() + 8), kHclSummary + "298.15K ");
-    EXPECT_TRUE(RunInProcess({ExamplePath("ar.json"), "--crlf"}).out.starts_with(kArgonSummary));
     const std::string afterHeading = run.out.substr(run.out.find("\r\n"));
-    for (const std::string stamp : {"", "2026-12-05T03:04:05Z", "  two  gaps  "})
+    for (const std::string stamp : {"", "  two  gaps  "})
         EXPECT_EQ(RunInProcess({ExamplePath("hcl.json"), "--timestamp", stamp, "--crlf"}).out,
                   "Moltherm Calculation   " + stamp + afterHeading);
     // The installed program reads the local clock: a date, two blanks and a time.

@@ -26,17 +26,13 @@ std::string MethaneCopy(const std::string& name, bool imaginary) {
 // Total S and G at 298.15 K of the output read as the shared description reads it.
 std::vector<double> DescribedValues(const std::string& path, qcio::ImaginaryModes imaginary) {
     std::vector<std::string> warnings;
-    const auto read = qcio::ReadQcFile(path);
-    if (!read) return {};
-    const auto molecule = DescribeQcResult(*read, "m", imaginary, warnings);
+    const auto molecule =
+        DescribeQcResult(qcio::ReadQcFile(path).value(), "m", imaginary, warnings);
     if (!molecule) return {};
     CalcInputTexts texts = TextsOf(*molecule);
     texts.temperature = "298.15";
-    CalcSession session;
-    session.record().nModes = static_cast<std::int16_t>(texts.wavenumbers.size());
-    session.record().lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
-    if (!session.Calc(texts, "X")) return {};
-    return {session.results().total.s, session.results().total.g};
+    const ThermoResults r = CalculatedSession(texts).results();
+    return {r.total.s, r.total.g};
 }
 
 std::vector<double> JsonValues(const Json& molecule) {
