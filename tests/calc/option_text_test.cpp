@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/session.h"
 #include "report/option_lines.h"
+#include "tests/support/worked_examples.h"
 
 namespace moltherm {
 namespace {
@@ -46,6 +48,27 @@ TEST(Options, ScaleFactorsAndCutoffs) {
     EXPECT_EQ(ParseScaleFactor("scale", "2.01").error(), "scale must be at most 2");
     EXPECT_EQ(ParseScaleFactor("scale", "nan").error(), "scale \"nan\" is not a number");
     EXPECT_EQ(ParseCutoff("cutoff", "-5").error(), "cutoff must be greater than 0");
+}
+
+// The summary's option lines themselves are compared by the command-line tests; here a session
+// leaves every one of them behind once the options are back to their defaults.
+TEST(Options, DefaultsAfterOptionsGiveThePlainReport) {
+    using namespace moltherm::testing;
+    ThermoOptions o;
+    o.standardState = *ParsePressure("1atm");
+    o.frequencyScale = 0.96;
+    o.zeroPointEnergy = true;
+    o.zpeScale = 0.95;
+    o.qrrhoEntropyCutoff = o.qrrhoEnthalpyCutoff = o.raiseLowModesTo = 100;
+    CalcSession session;
+    session.SetOptions(o);
+    session.record().nModes = 3;
+    const std::string stamp = kReportDate + "  " + kReportTime;
+    ASSERT_TRUE(session.Calc(WaterTexts(), stamp));
+    ASSERT_NE(session.reportText(), CalculatedSession(WaterTexts()).reportText());
+    session.SetOptions(ThermoOptions{});
+    ASSERT_TRUE(session.Calc(WaterTexts(), stamp));
+    EXPECT_EQ(session.reportText(), CalculatedSession(WaterTexts()).reportText());
 }
 
 }  // namespace
