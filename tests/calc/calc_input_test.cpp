@@ -9,206 +9,127 @@ namespace {
 
 using namespace moltherm::testing;
 
-// A molecule as the user types it, read the way "Calc" reads it.
-struct TypedMolecule {
-    CalcInputTexts texts;
-    MolecularData data;
-
-    // The refusal's message, or "" when every check passed and the coefficients were stored.
-    std::string read() {
-        data.nModes = static_cast<std::int16_t>(std::max<std::size_t>(1, texts.wavenumbers.size()));
-        data.lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
-        const auto molecule = ReadCalcInput(PhysicalConstants{}, texts, data);
-        if (!molecule) return molecule.error();
-        StoreCoefficients(PhysicalConstants{}, data);
-        return "";
-    }
-};
-
-TypedMolecule Hcl() {
-    return TypedMolecule{HclTexts(), {}};
-}
-TypedMolecule Water() {
-    return TypedMolecule{WaterTexts(), {}};
+// A molecule as the user types it, read the way "Calc" reads it: the refusal's message, or ""
+// when every check passed and the coefficients were stored.
+std::string Read(const CalcInputTexts& texts, MolecularData& data) {
+    data.nModes = static_cast<std::int16_t>(std::max<std::size_t>(1, texts.wavenumbers.size()));
+    data.lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
+    const auto molecule = ReadCalcInput(PhysicalConstants{}, texts, data);
+    if (!molecule) return molecule.error();
+    StoreCoefficients(PhysicalConstants{}, data);
+    return "";
 }
 
-// Each row breaks one thing of a good molecule; the message is that of the first failing check.
-struct Broken {
-    const char* what;
-    void (*breakIt)(CalcInputTexts&);
+// Each row changes HCl (or water); the message is that of the first failing check, "" a pass.
+struct Change {
+    const char* name;
+    void (*change)(CalcInputTexts&);
     const char* message;
+    bool water = false;
 };
 
-class ReadCalcInputBroken : public ::testing::TestWithParam<Broken> {};
+class ReadCalcInputRows : public ::testing::TestWithParam<Change> {};
 
-TEST_P(ReadCalcInputBroken, FirstFailingCheckGivesItsMessage) {
-    TypedMolecule m = Hcl();
-    GetParam().breakIt(m.texts);
-    EXPECT_EQ(m.read(), GetParam().message);
+TEST_P(ReadCalcInputRows, FirstFailingCheckGivesItsMessage) {
+    CalcInputTexts texts = GetParam().water ? WaterTexts() : HclTexts();
+    GetParam().change(texts);
+    MolecularData data;
+    EXPECT_EQ(Read(texts, data), GetParam().message);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ReadCalcInputBroken,
-    ::testing::Values(
-        Broken{"empty name", [](CalcInputTexts& t) { t.name = ""; }, "Molecule must be named"},
-        Broken{"name and temperature empty",
-               [](CalcInputTexts& t) { t.name = "", t.temperature = ""; },
-               "Molecule must be named"},
-        Broken{"empty temperature", [](CalcInputTexts& t) { t.temperature = ""; },
-               "No temperature entered"},
-        Broken{"letters for temperature", [](CalcInputTexts& t) { t.temperature = "warm"; },
-               "Invalid Temperature"},
-        Broken{"negative temperature", [](CalcInputTexts& t) { t.temperature = "-0.5"; },
-               "Negative temperature"},
-        Broken{"zero temperature", [](CalcInputTexts& t) { t.temperature = "0"; },
-               "Invalid Temperature"},
-        Broken{"temperature before molar mass",
-               [](CalcInputTexts& t) { t.temperature = "x", t.molarMass = ""; },
-               "Invalid Temperature"},
-        Broken{"empty molar mass", [](CalcInputTexts& t) { t.molarMass = ""; },
-               "No molar mass entered"},
-        Broken{"letters for molar mass", [](CalcInputTexts& t) { t.molarMass = "heavy"; },
-               "Invalid molar mass"},
-        Broken{"molar mass below 1", [](CalcInputTexts& t) { t.molarMass = "0.999"; },
-               "Invalid molar mass"},
-        Broken{"molar mass beyond a double", [](CalcInputTexts& t) { t.molarMass = "1e309"; },
-               "Invalid molar mass"},
-        Broken{"molar mass too large to compute", [](CalcInputTexts& t) { t.molarMass = "1e300"; },
-               "Invalid molar mass"},
-        Broken{"empty ground energy", [](CalcInputTexts& t) { t.energies = {""}; },
-               "Invalid electronic energy"},
-        Broken{"negative energy before negative constant",
-               [](CalcInputTexts& t) { t.energies = {"-1"}, t.rotConsts[0] = "-1"; },
-               "Invalid electronic energy"},
-        Broken{"empty rotational constant", [](CalcInputTexts& t) { t.rotConsts[0] = ""; },
-               "Invalid rotational constant"},
-        Broken{"negative rotational constant", [](CalcInputTexts& t) { t.rotConsts[0] = "-10"; },
-               "Invalid rotational constant"},
-        Broken{"zero rotational constant", [](CalcInputTexts& t) { t.rotConsts[0] = "0"; },
-               "Invalid rotational constant"},
-        Broken{"rotational constant too small to compute",
-               [](CalcInputTexts& t) { t.rotConsts[0] = "1e-320"; }, "Invalid rotational constant"},
-        Broken{"constant before wavenumber",
-               [](CalcInputTexts& t) { t.rotConsts[0] = "", t.wavenumbers = {""}; },
-               "Invalid rotational constant"},
-        Broken{"empty wavenumber", [](CalcInputTexts& t) { t.wavenumbers = {""}; },
-               "Invalid vibrational frequency"},
-        Broken{"negative wavenumber", [](CalcInputTexts& t) { t.wavenumbers = {"-2990"}; },
-               "Invalid vibrational frequency"},
-        Broken{"zero wavenumber", [](CalcInputTexts& t) { t.wavenumbers = {"0"}; },
-               "Invalid vibrational frequency"},
-        Broken{"temperature too high to compute",
-               [](CalcInputTexts& t) { t.temperature = "1e200"; }, "Invalid Temperature"},
-        Broken{"atom count not a number", [](CalcInputTexts& t) { t.atomCount = "two"; },
-               "Invalid number of atoms"},
-        Broken{"symmetry number not a number", [](CalcInputTexts& t) { t.sigma = ""; },
-               "Invalid symmetry number"},
-        // Results that cannot be represented name the field that causes them.
-        Broken{"rotational constant 1e-300", [](CalcInputTexts& t) { t.rotConsts[0] = "1e-300"; },
-               "Invalid rotational constant"},
-        Broken{"molar mass 1e187", [](CalcInputTexts& t) { t.molarMass = "1e187"; },
-               "Invalid molar mass"},
-        Broken{"temperature 1e-300", [](CalcInputTexts& t) { t.temperature = "1e-300"; },
-               "Invalid Temperature"},
-        Broken{"degeneracy not a whole number",
-               [](CalcInputTexts& t) { t.vibDegeneracies = {"x"}; }, "Invalid degeneracy"},
-        Broken{"level degeneracy 0", [](CalcInputTexts& t) { t.elecDegeneracies = {"0"}; },
-               "Invalid degeneracy"}),
-    [](const auto& info) {
-        std::string name = info.param.what;
-        for (char& ch : name)
-            if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-        return name;
-    });
+using T = CalcInputTexts&;
+const char* const kT = "Invalid Temperature";
+const char* const kM = "Invalid molar mass";
+const char* const kR = "Invalid rotational constant";
+const char* const kV = "Invalid vibrational frequency";
 
-TEST(ReadCalcInput, ExtremeValuesWithRepresentableResultsPass) {
-    TypedMolecule m = Hcl();
-    m.texts.wavenumbers = {"1e-20"};
-    EXPECT_EQ(m.read(), "");
-    TypedMolecule levels = Hcl();
-    levels.texts.energies = {"0", "1e160"};
-    levels.texts.elecDegeneracies = {"1", "1"};
-    EXPECT_EQ(levels.read(), "");
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, ReadCalcInputRows, ::testing::Values(
+    Change{"EmptyName", [](T t) { t.name = ""; }, "Molecule must be named"},
+    Change{"NameAndTemperatureEmpty", [](T t) { t.name = "", t.temperature = ""; }, "Molecule must be named"},
+    Change{"BlankName", [](T t) { t.name = "   "; }, ""},
+    Change{"EmptyTemperature", [](T t) { t.temperature = ""; }, "No temperature entered"},
+    Change{"LettersForTemperature", [](T t) { t.temperature = "warm"; }, kT},
+    Change{"NegativeTemperature", [](T t) { t.temperature = "-0.5"; }, "Negative temperature"},
+    Change{"ZeroTemperature", [](T t) { t.temperature = "0"; }, kT},
+    Change{"TemperatureBeforeMolarMass", [](T t) { t.temperature = "x", t.molarMass = ""; }, kT},
+    Change{"TemperatureTooHighToCompute", [](T t) { t.temperature = "1e200"; }, kT},
+    Change{"Temperature1em300", [](T t) { t.temperature = "1e-300"; }, kT},
+    Change{"EmptyMolarMass", [](T t) { t.molarMass = ""; }, "No molar mass entered"},
+    Change{"LettersForMolarMass", [](T t) { t.molarMass = "heavy"; }, kM},
+    Change{"MolarMassBelow1", [](T t) { t.molarMass = "0.999"; }, kM},
+    Change{"MolarMass1", [](T t) { t.molarMass = "1"; }, ""},
+    Change{"MolarMassWithBlanks", [](T t) { t.molarMass = " 36.461 "; }, ""},
+    Change{"MolarMassWithExponent", [](T t) { t.molarMass = "3.6461e1"; }, ""},
+    Change{"MolarMassBeyondADouble", [](T t) { t.molarMass = "1e309"; }, kM},
+    Change{"MolarMassTooLargeToCompute", [](T t) { t.molarMass = "1e300"; }, kM},
+    Change{"MolarMass1e187", [](T t) { t.molarMass = "1e187"; }, kM},
+    Change{"EmptyGroundEnergy", [](T t) { t.energies = {""}; }, "Invalid electronic energy"},
+    Change{"EnergyBeforeConstant", [](T t) { t.energies = {"-1"}, t.rotConsts[0] = "-1"; }, "Invalid electronic energy"},
+    Change{"ThreeLevelsAt0", [](T t) { t.energies = {"0", "0", "0"}, t.elecDegeneracies = {"1", "1", "1"}; }, ""},
+    Change{"LevelAt1e160", [](T t) { t.energies = {"0", "1e160"}, t.elecDegeneracies = {"1", "1"}; }, ""},
+    Change{"EmptyRotationalConstant", [](T t) { t.rotConsts[0] = ""; }, kR},
+    Change{"NegativeRotationalConstant", [](T t) { t.rotConsts[0] = "-10"; }, kR},
+    Change{"ZeroRotationalConstant", [](T t) { t.rotConsts[0] = "0"; }, kR},
+    Change{"ConstantTooSmallToCompute", [](T t) { t.rotConsts[0] = "1e-320"; }, kR},
+    Change{"Constant1em300", [](T t) { t.rotConsts[0] = "1e-300"; }, kR},
+    Change{"ConstantBeforeWavenumber", [](T t) { t.rotConsts[0] = "", t.wavenumbers = {""}; }, kR},
+    Change{"LinearIgnoresSecondAndThirdConstants", [](T t) { t.rotConsts = {"10.59", "abc", "-5"}; }, ""},
+    Change{"NonlinearSecondEmpty", [](T t) { t.rotConsts[1] = ""; }, kR, true},
+    Change{"NonlinearSecondZero", [](T t) { t.rotConsts[1] = "0"; }, kR, true},
+    Change{"NonlinearThirdNegative", [](T t) { t.rotConsts[2] = "-1"; }, kR, true},
+    Change{"NonlinearThirdLetters", [](T t) { t.rotConsts[2] = "x"; }, kR, true},
+    Change{"EmptyWavenumber", [](T t) { t.wavenumbers = {""}; }, kV},
+    Change{"NegativeWavenumber", [](T t) { t.wavenumbers = {"-2990"}; }, kV},
+    Change{"ZeroWavenumber", [](T t) { t.wavenumbers = {"0"}; }, kV},
+    Change{"Wavenumber1em20", [](T t) { t.wavenumbers = {"1e-20"}; }, ""},
+    Change{"AtomCountNotANumber", [](T t) { t.atomCount = "two"; }, "Invalid number of atoms"},
+    Change{"SymmetryNumberEmpty", [](T t) { t.sigma = ""; }, "Invalid symmetry number"},
+    Change{"DegeneracyNotWhole", [](T t) { t.vibDegeneracies = {"x"}; }, "Invalid degeneracy"},
+    Change{"LevelDegeneracy0", [](T t) { t.elecDegeneracies = {"0"}; }, "Invalid degeneracy"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-TEST(ReadCalcInput, BoundaryValuesPass) {
-    for (const char* mass : {"1", "1.0", " 36.461 ", "3.6461e1"}) {
-        TypedMolecule m = Hcl();
-        m.texts.molarMass = mass;
-        EXPECT_EQ(m.read(), "") << mass;
-    }
-    TypedMolecule blanks = Hcl();
-    blanks.texts.name = "   ";  // only the empty name fails
-    EXPECT_EQ(blanks.read(), "");
-    TypedMolecule levels = Hcl();
-    levels.texts.energies = {"0", "0", "0"};
-    levels.texts.elecDegeneracies = {"1", "1", "1"};
-    EXPECT_EQ(levels.read(), "");
-}
-
+// An atom reads no rotational or vibrational box and leaves their arrays, but checks energies.
 TEST(ReadCalcInput, AtomReadsNoRotationalOrVibrationalBox) {
-    TypedMolecule ar{ArgonTexts(), {}};
-    ar.texts.rotConsts = {"", "junk", "-1"};
-    ar.texts.wavenumbers = {"", "x"};
-    ar.data.vibFreq = {0, 123, 456};
-    ar.data.rotCoef = 42;
-    EXPECT_EQ(ar.read(), "");
-    EXPECT_EQ(ar.data.vibFreq.size(), 3u);  // not re-dimensioned for an atom
-    EXPECT_EQ(ar.data.vibFreq[2], 456);
-    EXPECT_EQ(ar.data.rotCoef, 42);
-    TypedMolecule empty{ArgonTexts(), {}};
-    empty.texts.energies = {""};
-    EXPECT_EQ(empty.read(), "Invalid electronic energy");  // atoms check their energies too
+    CalcInputTexts ar = ArgonTexts();
+    ar.rotConsts = {"", "junk", "-1"};
+    ar.wavenumbers = {"", "x"};
+    MolecularData data;
+    data.vibFreq = {0, 123, 456};
+    data.rotCoef = 42;
+    EXPECT_EQ(Read(ar, data), "");
+    EXPECT_EQ(std::tuple(data.vibFreq.size(), data.vibFreq[2], data.rotCoef),
+              std::tuple(3u, 456.0, 42.0));
+    ar.energies = {""};
+    EXPECT_EQ(Read(ar, data), "Invalid electronic energy");
 }
 
-TEST(ReadCalcInput, LinearMoleculeIgnoresSecondAndThirdConstants) {
-    TypedMolecule m = Hcl();
-    m.texts.rotConsts = {"10.59", "abc", "-5"};
-    EXPECT_EQ(m.read(), "");
-    EXPECT_EQ(m.data.rotExponent, 1.0);
+TEST(ReadCalcInput, StoresFieldsUpToTheFailureAndCoefficientsOnlyAfterAllPassed) {
+    CalcInputTexts hcl = HclTexts();
+    hcl.wavenumbers = {"bad"};
+    MolecularData data;
+    EXPECT_EQ(Read(hcl, data), "Invalid vibrational frequency");
+    EXPECT_EQ(std::tuple(data.temperature, data.molarMass, data.rotConst1, data.transCoef),
+              std::tuple(298.15, 36.461, 10.59, 0.0));
+    CalcInputTexts w = WaterTexts();
+    w.molarMass = "0.5";
+    data.rotConst1 = 99;
+    EXPECT_EQ(Read(w, data), "Invalid molar mass");
+    EXPECT_EQ(std::pair(data.molarMass, data.rotConst1), std::pair(0.5, 99.0));  // never reached
+    EXPECT_EQ(Read(HclTexts(), data), "");
+    EXPECT_EQ(data.rotExponent, 1.0);
 }
 
-TEST(ReadCalcInput, NonlinearMoleculeChecksAllThreeConstants) {
-    for (int box = 1; box < 3; ++box) {
-        for (const char* bad : {"", "-1", "0", "x"}) {
-            TypedMolecule m = Water();
-            m.texts.rotConsts[box] = bad;
-            EXPECT_EQ(m.read(), "Invalid rotational constant") << box << " " << bad;
-        }
-    }
-    TypedMolecule m = Water();
-    EXPECT_EQ(m.read(), "");
-    EXPECT_EQ(m.data.rotExponent, 1.5);
-    EXPECT_EQ(m.data.rotConst2, 14.512);
-}
-
-TEST(ReadCalcInput, StoresFieldsUpToTheFailure) {
-    TypedMolecule m = Hcl();
-    m.texts.wavenumbers = {"bad"};
-    EXPECT_EQ(m.read(), "Invalid vibrational frequency");
-    EXPECT_EQ(m.data.temperature, 298.15);
-    EXPECT_EQ(m.data.molarMass, 36.461);
-    EXPECT_EQ(m.data.rotConst1, 10.59);
-    EXPECT_EQ(m.data.transCoef, 0);  // coefficients come only after every check passed
-
-    TypedMolecule w = Water();
-    w.data.rotConst1 = 99;
-    w.texts.molarMass = "0.5";
-    EXPECT_EQ(w.read(), "Invalid molar mass");
-    EXPECT_EQ(w.data.molarMass, 0.5);  // stored, then refused
-    EXPECT_EQ(w.data.rotConst1, 99);   // never reached
-}
-
-TEST(ReadCalcInput, ResizesLevelAndRowArrays) {
-    TypedMolecule w = Water();
-    w.texts.energies = {"0", "500", "1000"};
-    w.texts.elecDegeneracies = {"1", "2", "3"};
-    ASSERT_EQ(w.read(), "");
-    ASSERT_EQ(w.data.elecEnergy.size(), 3u);
-    EXPECT_EQ(w.data.elecEnergy[2], 1000);
-    ASSERT_EQ(w.data.vibFreq.size(), 4u);  // rows 1..3
-    EXPECT_EQ(w.data.vibFreq[1], 3657);
-    EXPECT_EQ(w.data.vibFreq[3], 3756);
+TEST(ReadCalcInput, NonlinearMoleculeResizesLevelAndRowArrays) {
+    CalcInputTexts w = WaterTexts();
+    w.energies = {"0", "500", "1000"};
+    w.elecDegeneracies = {"1", "2", "3"};
+    MolecularData data;
+    ASSERT_EQ(Read(w, data), "");
+    EXPECT_EQ(std::tuple(data.rotExponent, data.rotConst2, data.elecEnergy, data.vibFreq.size(),
+                         data.vibFreq[1], data.vibFreq[3]),
+              std::tuple(1.5, 14.512, std::vector<double>{0, 500, 1000}, 4u, 3657.0, 3756.0));
 }
 
 }  // namespace

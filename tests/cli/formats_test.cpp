@@ -30,13 +30,12 @@ TEST(JanafFormat, RowsAreTheEnginesTotalsAtThreeDecimals) {
     EXPECT_NE(run.out.find("\n\nCl2: standard state 1 atm"), std::string::npos) << run.out;
     const auto rows = FiveNumberRows(run.out);
     ASSERT_EQ(rows.size(), 8u) << run.out;
-    const char* temperatures[] = {"298.15", "300", "650", "1000"};
+    const double temperatures[] = {298.15, 300, 650, 1000};
+    ThermoOptions atm;
+    atm.standardState = {{}, 1, PressureUnit::kAtm};
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        CalcInputTexts texts = k < 4 ? WaterTexts() : Cl2Texts();
-        ThermoOptions atm;
-        atm.standardState = {{}, 1, PressureUnit::kAtm};
-        const Molecule molecule = TypedMolecule(texts);
-        const double t = std::stod(temperatures[k % 4]);
+        const Molecule molecule = TypedMolecule(k < 4 ? WaterTexts() : Cl2Texts());
+        const double t = temperatures[k % 4];
         const auto r = ComputeThermo({}, molecule, t, atm);
         const auto r298 = ComputeThermo({}, molecule, 298.15, atm);
         ASSERT_TRUE(r && r298);
@@ -86,12 +85,12 @@ TEST(Nasa7Formats, CanteraKeepsTheRangesAndTheOptions) {
     const auto fit =
         FitNasa7({}, TypedMolecule(WaterTexts()), {250, 1100, 2900}, -241826.0, scaled);
     ASSERT_TRUE(fit);
-    EXPECT_EQ(std::tuple(read[0].name, read[0].composition, read[1].composition),
-              std::tuple("H2O", "H2 O1", "C1 H1 \"N\"1 O1 S1"));  // YAML 1.1 reads N as false
-    EXPECT_EQ(
-        std::tuple(read[0].temperatures.low, read[0].temperatures.mid, read[0].temperatures.high),
-        std::tuple(250.0, 1100.0, 2900.0));
-    EXPECT_EQ(std::pair(read[0].low, read[0].high), std::pair(fit->low, fit->high));
+    const Nasa7Temperatures& t = read[0].temperatures;
+    // YAML 1.1 reads N as false.
+    EXPECT_EQ(std::tuple(read[0].name, read[0].composition, read[1].composition, t.low, t.mid,
+                         t.high, read[0].low, read[0].high),
+              std::tuple("H2O", "H2 O1", "C1 H1 \"N\"1 O1 S1", 250.0, 1100.0, 2900.0, fit->low,
+                         fit->high));
     EXPECT_NE(run.out.find("# H2O: Frequencies scaled by 0.97.\n"), std::string::npos);
 }
 

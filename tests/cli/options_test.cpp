@@ -16,15 +16,6 @@ struct OptionCase {
     Json options;       // the JSON output's "options" object; null when absent
     std::string lines;  // the summary's lines after "Molar Mass"'s predecessor, in order
 };
-void PrintTo(const OptionCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-ThermoOptions With(void (*change)(ThermoOptions&)) {
-    ThermoOptions options;
-    change(options);
-    return options;
-}
 
 class OptionFlags : public ::testing::TestWithParam<OptionCase> {};
 
@@ -32,11 +23,13 @@ class OptionFlags : public ::testing::TestWithParam<OptionCase> {};
 // for bit, and the report names the options in force.
 TEST_P(OptionFlags, ReachTheCalculationAndAreNamed) {
     const OptionCase& c = GetParam();
-    std::vector<std::string> args{ExamplePath("h2o.json"), "-T", "500", "--format", "json"};
-    args.insert(args.end(), c.args.begin(), c.args.end());
-    const RunResult run = RunInProcess(args);
-    ASSERT_EQ(std::pair(run.exitCode, run.err), std::pair(0, std::string()));
-    const Json molecule = Json::parse(run.out).at(0);
+    const auto run = [&](std::vector<std::string> args) {
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        return RunInProcess(args);
+    };
+    const RunResult json = run({ExamplePath("h2o.json"), "-T", "500", "--format", "json"});
+    ASSERT_EQ(std::pair(json.exitCode, json.err), std::pair(0, std::string()));
+    const Json molecule = Json::parse(json.out).at(0);
     EXPECT_EQ(molecule.contains("options") ? molecule["options"] : Json(), c.options);
 
     CalcSession session;
@@ -53,72 +46,36 @@ TEST_P(OptionFlags, ReachTheCalculationAndAreNamed) {
                            total.at("H").get<double>(), vib.at("Cp").get<double>()}),
               (std::vector{r.total.s, r.total.g, r.total.h, r.vib.cp}));
 
-    args.resize(args.size() - c.args.size());
-    args.erase(args.begin() + 3, args.begin() + 5);
-    args.insert(args.end(), {"--timestamp", "X"});
-    args.insert(args.end(), c.args.begin(), c.args.end());
-    const std::string report = RunInProcess(args).out;
+    const std::string report = run({ExamplePath("h2o.json"), "-T", "500", "--timestamp", "X"}).out;
     const std::size_t from = report.find("\nAll data"), to = report.find("\nMolar Mass");
     ASSERT_LT(from, to) << report;
     EXPECT_EQ(report.substr(from + 1, to - from), c.lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cli, OptionFlags,
-    ::testing::Values(OptionCase{"Defaults", {}, {}, nullptr, "All data for 1 mole at 1 bar.\n"},
-                      OptionCase{"OneBarSpelledOut",
-                                 {"--pressure", "100kPa"},
-                                 With([](ThermoOptions& o) {
-                                     o.standardState = {{}, 100, PressureUnit::kKPa};
-                                 }),
-                                 nullptr,
-                                 "All data for 1 mole at 100 kPa.\n"},
-                      OptionCase{"Atmosphere",
-                                 {"--pressure", "1atm"},
-                                 With([](ThermoOptions& o) {
-                                     o.standardState = {{}, 1, PressureUnit::kAtm};
-                                 }),
-                                 Json{{"pressure", 101325.0}},
-                                 "All data for 1 mole at 1 atm.\n"},
-                      OptionCase{"Torr",
-                                 {"--pressure=760 torr"},
-                                 With([](ThermoOptions& o) {
-                                     o.standardState = {{}, 760, PressureUnit::kTorr};
-                                 }),
-                                 Json{{"pressure", 101325.0}},
-                                 "All data for 1 mole at 760 torr.\n"},
-                      OptionCase{"Molar",
-                                 {"--concentration", "1M"},
-                                 With([](ThermoOptions& o) {
-                                     o.standardState = {StandardState::Kind::kConcentration, 1, {}};
-                                 }),
-                                 Json{{"concentration", 1.0}},
-                                 "All data for 1 mole at 1 mol/L.\n"},
-                      OptionCase{
-                          "AllTheRest",
-                          {"--scale", "0.96", "--zpe", "--zpe-scale", "0.95", "--qrrho-entropy",
-                           "100", "--qrrho-enthalpy", "200", "--raise-low-modes", "1600"},
-                          With([](ThermoOptions& o) {
-                              o.frequencyScale = 0.96;
-                              o.zeroPointEnergy = true;
-                              o.zpeScale = 0.95;
-                              o.qrrhoEntropyCutoff = 100;
-                              o.qrrhoEnthalpyCutoff = 200;
-                              o.raiseLowModesTo = 1600;
-                          }),
-                          Json{{"frequency_scale", 0.96},
-                               {"zero_point_energy", true},
-                               {"zpe_scale", 0.95},
-                               {"qrrho_entropy_cutoff", 100.0},
-                               {"qrrho_enthalpy_cutoff", 200.0},
-                               {"raise_low_modes_to", 1600.0}},
-                          "All data for 1 mole at 1 bar.\nFrequencies scaled by 0.96.\n"
-                          "Zero-point energy 51.186 kJ/mol included (factor 0.95).\n"
-                          "Quasi-RRHO entropy (Grimme), cutoff 100 1/cm.\n"
-                          "Quasi-RRHO energy (Head-Gordon), cutoff 200 1/cm.\n"
-                          "Modes below 1600 1/cm raised to 1600 1/cm.\n"
-                          "q is the harmonic partition function.\n"}),
+ThermoOptions State(const StandardState& state) {
+    ThermoOptions options;
+    options.standardState = state;
+    return options;
+}
+
+constexpr auto kPressure = StandardState::Kind::kPressure;
+const std::string kOneBar = "All data for 1 mole at 1 bar.\n";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cli, OptionFlags, ::testing::Values(
+    OptionCase{"Defaults", {}, {}, nullptr, kOneBar},
+    OptionCase{"OneBarSpelledOut", {"--pressure", "100kPa"}, State({kPressure, 100, PressureUnit::kKPa}), nullptr, "All data for 1 mole at 100 kPa.\n"},
+    OptionCase{"Atmosphere", {"--pressure", "1atm"}, State({kPressure, 1, PressureUnit::kAtm}), Json{{"pressure", 101325.0}}, "All data for 1 mole at 1 atm.\n"},
+    OptionCase{"Torr", {"--pressure=760 torr"}, State({kPressure, 760, PressureUnit::kTorr}), Json{{"pressure", 101325.0}}, "All data for 1 mole at 760 torr.\n"},
+    OptionCase{"Molar", {"--concentration", "1M"}, State({StandardState::Kind::kConcentration, 1, {}}), Json{{"concentration", 1.0}}, "All data for 1 mole at 1 mol/L.\n"},
+    OptionCase{"AllTheRest", {"--scale", "0.96", "--zpe", "--zpe-scale", "0.95", "--qrrho-entropy", "100", "--qrrho-enthalpy", "200", "--raise-low-modes", "1600"},
+               {.standardState = {}, .frequencyScale = 0.96, .zeroPointEnergy = true, .zpeScale = 0.95, .qrrhoEntropyCutoff = 100, .qrrhoEnthalpyCutoff = 200, .raiseLowModesTo = 1600},
+               Json{{"frequency_scale", 0.96}, {"zero_point_energy", true}, {"zpe_scale", 0.95}, {"qrrho_entropy_cutoff", 100.0}, {"qrrho_enthalpy_cutoff", 200.0}, {"raise_low_modes_to", 1600.0}},
+               kOneBar + "Frequencies scaled by 0.96.\nZero-point energy 51.186 kJ/mol included (factor 0.95).\n"
+               "Quasi-RRHO entropy (Grimme), cutoff 100 1/cm.\nQuasi-RRHO energy (Head-Gordon), cutoff 200 1/cm.\n"
+               "Modes below 1600 1/cm raised to 1600 1/cm.\nq is the harmonic partition function.\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Ranges expand in place, single values keep their text, range points are exact texts.
 TEST(TemperatureRanges, ExpandInOrderAmongSingleValues) {

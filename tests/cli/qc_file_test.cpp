@@ -26,17 +26,13 @@ std::string MethaneCopy(const std::string& name, bool imaginary) {
 // Total S and G at 298.15 K of the output read as the shared description reads it.
 std::vector<double> DescribedValues(const std::string& path, qcio::ImaginaryModes imaginary) {
     std::vector<std::string> warnings;
-    const auto read = qcio::ReadQcFile(path);
-    if (!read) return {};
-    const auto molecule = DescribeQcResult(*read, "m", imaginary, warnings);
+    const auto molecule =
+        DescribeQcResult(qcio::ReadQcFile(path).value(), "m", imaginary, warnings);
     if (!molecule) return {};
     CalcInputTexts texts = TextsOf(*molecule);
     texts.temperature = "298.15";
-    CalcSession session;
-    session.record().nModes = static_cast<std::int16_t>(texts.wavenumbers.size());
-    session.record().lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
-    if (!session.Calc(texts, "X")) return {};
-    return {session.results().total.s, session.results().total.g};
+    const ThermoResults r = CalculatedSession(texts).results();
+    return {r.total.s, r.total.g};
 }
 
 std::vector<double> JsonValues(const Json& molecule) {
@@ -106,9 +102,6 @@ struct ImaginaryCase {
     qcio::ImaginaryModes mode;
     const char* row;  // the report's row of the 1373.54 1/cm modes
 };
-void PrintTo(const ImaginaryCase& c, std::ostream* os) {
-    *os << c.policy;
-}
 
 class ImaginaryPolicy : public ::testing::TestWithParam<ImaginaryCase> {};
 
@@ -123,21 +116,18 @@ TEST_P(ImaginaryPolicy, GivesTheDescribedMolecule) {
     EXPECT_NE(report.find(c.row), std::string::npos) << report;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, ImaginaryPolicy,
-                         ::testing::Values(ImaginaryCase{"drop", qcio::ImaginaryModes::Drop,
-                                                         " 1.  1373.54   (2)\n"},
-                                           ImaginaryCase{"invert", qcio::ImaginaryModes::Invert,
-                                                         " 1.  1373.54   (3)\n"}),
-                         [](const auto& info) { return std::string(info.param.policy); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cli, ImaginaryPolicy, ::testing::Values(
+    ImaginaryCase{"drop", qcio::ImaginaryModes::Drop, " 1.  1373.54   (2)\n"},
+    ImaginaryCase{"invert", qcio::ImaginaryModes::Invert, " 1.  1373.54   (3)\n"}),
+    [](const auto& info) { return std::string(info.param.policy); });
+// clang-format on
 
 struct RoundTrip {
     const char* name;
     std::vector<std::string> files;  // under the fixtures' folder, or an example
     std::vector<std::string> options;
 };
-void PrintTo(const RoundTrip& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class MoleculeFormat : public ::testing::TestWithParam<RoundTrip> {};
 
@@ -166,19 +156,14 @@ TEST_P(MoleculeFormat, RoundTripGivesTheSameReport) {
     EXPECT_EQ(direct.exitCode, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cli, MoleculeFormat,
-    ::testing::Values(RoundTrip{"Examples", {"molecules.json"}, {}},
-                      RoundTrip{
-                          "GaussianAndOrca", {"gaussian/methane.log", "orca/dvb_ir_6.0.out"}, {}},
-                      RoundTrip{"LinearHessianXtbPsi4Molden",
-                                {"orca/HC2Cl_linear.hess", "xtb/g98.out", "psi4/dvb_ir_rhf_1.7.out",
-                                 "molden/dvb_ir.molden"},
-                                {"--scale", "0.97"}},
-                      RoundTrip{"TransitionStateWithADroppedMode",
-                                {"gaussian/HCN_triplet.out"},
-                                {"--imaginary", "drop"}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cli, MoleculeFormat, ::testing::Values(
+    RoundTrip{"Examples", {"molecules.json"}, {}},
+    RoundTrip{"GaussianAndOrca", {"gaussian/methane.log", "orca/dvb_ir_6.0.out"}, {}},
+    RoundTrip{"LinearHessianXtbPsi4Molden", {"orca/HC2Cl_linear.hess", "xtb/g98.out", "psi4/dvb_ir_rhf_1.7.out", "molden/dvb_ir.molden"}, {"--scale", "0.97"}},
+    RoundTrip{"TransitionStateWithADroppedMode", {"gaussian/HCN_triplet.out"}, {"--imaginary", "drop"}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace moltherm::cli::testing
