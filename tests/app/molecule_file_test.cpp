@@ -79,12 +79,8 @@ TEST_P(OpenFile, FillsTheBoxesAsTyped) {
     const auto qc = qcio::ReadQcFile(file);
     const auto expected =
         qc ? DescribeQcResult(*qc, file.stem().string(), qcio::ImaginaryModes::Drop, warnings)
-           : ReadMoleculeJson(
-                 [&] {
-                     std::ifstream in(file);
-                     return std::string(std::istreambuf_iterator<char>(in), {});
-                 }(),
-                 s.form.constants());
+           : ReadMoleculeJson((std::ostringstream() << std::ifstream(file).rdbuf()).str(),
+                              s.form.constants());
     ASSERT_TRUE(expected);
     EXPECT_TRUE(WithoutTemperature(s.form.inputTexts()) == WithoutTemperature(TextsOf(*expected)));
 
