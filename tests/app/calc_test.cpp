@@ -49,21 +49,11 @@ std::string LibrariesWaterReport() {
     const CalcInputTexts w = WaterTexts();
     const CalcSession session = CalculatedSession(w);
     const std::vector<double> freqs{3657, 1595, 3756}, energies{0};
-    return FormatSummary({kReportDate + "  " + kReportTime,
-                          w.name,
-                          3,
-                          false,
-                          18.015,
-                          w.sigma,
-                          27.877,
-                          14.512,
-                          9.285,
-                          freqs,
-                          w.vibDegeneracies,
-                          energies,
-                          w.elecDegeneracies,
-                          "1 bar",
-                          {}}) +
+    // clang-format off
+    return FormatSummary({kReportDate + "  " + kReportTime, w.name, 3, false, 18.015, w.sigma,
+                          27.877, 14.512, 9.285, freqs, w.vibDegeneracies, energies,
+                          w.elecDegeneracies, "1 bar", {}}) +
+           // clang-format on
            FormatResultsTable(298.15, session.results(), PhysicalConstants{}.avogadro);
 }
 

@@ -79,12 +79,8 @@ TEST_P(OpenFile, FillsTheBoxesAsTyped) {
     const auto qc = qcio::ReadQcFile(file);
     const auto expected =
         qc ? DescribeQcResult(*qc, file.stem().string(), qcio::ImaginaryModes::Drop, warnings)
-           : ReadMoleculeJson(
-                 [&] {
-                     std::ifstream in(file);
-                     return std::string(std::istreambuf_iterator<char>(in), {});
-                 }(),
-                 s.form.constants());
+           : ReadMoleculeJson((std::ostringstream() << std::ifstream(file).rdbuf()).str(),
+                              s.form.constants());
     ASSERT_TRUE(expected);
     EXPECT_TRUE(WithoutTemperature(s.form.inputTexts()) == WithoutTemperature(TextsOf(*expected)));
 
@@ -117,11 +113,8 @@ class RefuseMolecule : public ::testing::TestWithParam<RefusalRow> {};
 // What the boxes cannot hold is refused with its message and leaves every box as it was.
 TEST_P(RefuseMolecule, LeavesTheBoxesUnchanged) {
     MoleculeDescription water;
-    water.name = "H2O";
-    water.atoms = 3;
-    water.molarMass = 18.015;
-    water.shape = Shape::kNonlinear;
-    water.sigma = 2;
+    std::tie(water.name, water.atoms, water.molarMass, water.shape, water.sigma) =
+        std::tuple("H2O", 3, 18.015, Shape::kNonlinear, 2);
     water.rotationalConstants = {27.877, 14.512, 9.285};
     water.modes = {{3657, 1}, {1595, 1}, {3756, 1}};
     GetParam().change(water);
@@ -136,27 +129,14 @@ TEST_P(RefuseMolecule, LeavesTheBoxesUnchanged) {
 
 INSTANTIATE_TEST_SUITE_P(
     Molecules, RefuseMolecule,
-    ::testing::Values(RefusalRow{"TransitionState",
-                                 [](MoleculeDescription& m) {
-                                     m.atoms = 4;
-                                     m.modes.push_back({500, 2});
-                                     m.droppedImaginary = 1;
-                                 },
-                                 "Cannot open: 1 imaginary mode(s) left out (a transition state)"},
-                      RefusalRow{"TooManyAtoms", [](MoleculeDescription& m) { m.atoms = 10925; },
-                                 "Cannot open: 10925 atoms, the window holds 1 to 10924"},
-                      RefusalRow{"ModesShort", [](MoleculeDescription& m) { m.modes.pop_back(); },
-                                 "Cannot open: the vibrations count 2 modes, not 3"},
-                      RefusalRow{"LinearSigma3",
-                                 [](MoleculeDescription& m) {
-                                     m.shape = Shape::kLinear;
-                                     m.modes.push_back({600, 1});
-                                     m.sigma = 3;
-                                 },
-                                 "Cannot open: symmetry number 3"},
-                      RefusalRow{"GroundLevelOff0",
-                                 [](MoleculeDescription& m) { m.levels[0].energy = 5; },
-                                 "Cannot open: the ground level is not at 0"}),
+    // clang-format off
+    ::testing::Values(
+        RefusalRow{"TransitionState", [](MoleculeDescription& m) { m.atoms = 4; m.modes.push_back({500, 2}); m.droppedImaginary = 1; }, "Cannot open: 1 imaginary mode(s) left out (a transition state)"},
+        RefusalRow{"TooManyAtoms", [](MoleculeDescription& m) { m.atoms = 10925; }, "Cannot open: 10925 atoms, the window holds 1 to 10924"},
+        RefusalRow{"ModesShort", [](MoleculeDescription& m) { m.modes.pop_back(); }, "Cannot open: the vibrations count 2 modes, not 3"},
+        RefusalRow{"LinearSigma3", [](MoleculeDescription& m) { m.shape = Shape::kLinear; m.modes.push_back({600, 1}); m.sigma = 3; }, "Cannot open: symmetry number 3"},
+        RefusalRow{"GroundLevelOff0", [](MoleculeDescription& m) { m.levels[0].energy = 5; }, "Cannot open: the ground level is not at 0"}),
+    // clang-format on
     [](const auto& info) { return std::string(info.param.name); });
 
 struct BadFileRow {
@@ -181,18 +161,13 @@ TEST_P(OpenBadFile, LeavesTheBoxesUnchanged) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, OpenBadFile,
-    ::testing::Values(BadFileRow{"NotJson", "{\"name\": ",
-                                 "moltherm_bad.json: not valid JSON: syntax error while parsing "
-                                 "value - unexpected end of input; expected '[', '{', or a "
-                                 "literal (line 1, column 10)"},
-                      BadFileRow{"UnknownKey", R"({"name": "X", "mass": 1})",
-                                 "moltherm_bad.json: unknown key \"mass\""},
-                      BadFileRow{"TwoMolecules", R"([{"name": "A"}, {"name": "B"}])",
-                                 "moltherm_bad.json: holds 2 molecules, not one"},
-                      BadFileRow{"WavenumberAsBadText",
-                                 R"({"name": "X", "molar_mass": "36.46", "atoms": 2,
-                       "rotational_constants": [10.59], "vibrations": [{"wavenumber": "x"}]})",
-                                 "moltherm_bad.json: Invalid vibrational frequency"}),
+    // clang-format off
+    ::testing::Values(
+        BadFileRow{"NotJson", "{\"name\": ", "moltherm_bad.json: not valid JSON: syntax error while parsing value - unexpected end of input; expected '[', '{', or a literal (line 1, column 10)"},
+        BadFileRow{"UnknownKey", R"({"name": "X", "mass": 1})", "moltherm_bad.json: unknown key \"mass\""},
+        BadFileRow{"TwoMolecules", R"([{"name": "A"}, {"name": "B"}])", "moltherm_bad.json: holds 2 molecules, not one"},
+        BadFileRow{"WavenumberAsBadText", R"({"name": "X", "molar_mass": "36.46", "atoms": 2, "rotational_constants": [10.59], "vibrations": [{"wavenumber": "x"}]})", "moltherm_bad.json: Invalid vibrational frequency"}),
+    // clang-format on
     [](const auto& info) { return std::string(info.param.name); });
 
 // Numbers written as texts read as the boxes read them.
