@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/reference_functions.h"
+#include "engine/temperature_grid.h"
 #include "tests/support/typed_molecules.h"
 
 namespace moltherm {
@@ -54,9 +55,9 @@ TEST_P(Nasa7Fits, StayWithinTheirLimitsAndReportTheirDeviations) {
     const Nasa7Temperatures& t = fit_.temperatures;
     for (const bool high : {false, true}) {
         const Nasa7Deviation& reported = high ? fit_.highDeviation : fit_.lowDeviation;
-        EXPECT_LE(reported.cp, GetParam().limit.cp);
-        EXPECT_LE(reported.h, GetParam().limit.h);
-        EXPECT_LE(reported.s, GetParam().limit.s);
+        EXPECT_TRUE(reported.cp <= GetParam().limit.cp && reported.h <= GetParam().limit.h &&
+                    reported.s <= GetParam().limit.s)
+            << high;
         for (const double f : {0.0, 0.0013, 0.271, 0.5, 0.9997, 1.0}) {
             const double T = high ? t.mid + f * (t.high - t.mid) : t.low + f * (t.mid - t.low);
             const Nasa7Deviation d = DeviationAt(T, high);
@@ -95,20 +96,20 @@ constexpr Nasa7Temperatures kDefault{};
 constexpr Nasa7Deviation kWater{0.03, 5, 0.006}, kCarbonDioxide{0.075, 15, 0.025},
     kChlorine{0.04, 8, 0.007}, kEthane{0.35, 70, 0.07}, kExact{1e-9, 1e-6, 1e-9};
 
-INSTANTIATE_TEST_SUITE_P(
-    Engine, Nasa7Fits,
-    ::testing::Values(
-        FitCase{"Water", Water, kDefault, {}, kWater},
-        FitCase{"WaterWithEnthalpyOfFormation", Water, kDefault, -241826.0, kWater},
-        FitCase{"CarbonDioxide", CarbonDioxide, kDefault, {}, kCarbonDioxide},
-        FitCase{"Chlorine", Chlorine, kDefault, {}, kChlorine},
-        FitCase{"Argon", Argon, kDefault, {}, kExact},
-        FitCase{"FloppyWith20PerCmMode", FloppyMolecule, kDefault, {}, kNasa7Targets},
-        FitCase{"Ethane", Ethane, kDefault, {}, kEthane},
-        FitCase{"ReferenceBelowTheLowRange", Water, {400, 1000, 3000}, {}, kWater},
-        FitCase{"NarrowRanges", Chlorine, {290, 300, 310}, 1000.0, {1e-4, 1e-3, 1e-5}},
-        FitCase{"WideHighRange", CarbonDioxide, {300, 1000, 6000}, {}, {0.3, 60, 0.1}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Engine, Nasa7Fits, ::testing::Values(
+    FitCase{"Water", Water, kDefault, {}, kWater},
+    FitCase{"WaterWithEnthalpyOfFormation", Water, kDefault, -241826.0, kWater},
+    FitCase{"CarbonDioxide", CarbonDioxide, kDefault, {}, kCarbonDioxide},
+    FitCase{"Chlorine", Chlorine, kDefault, {}, kChlorine},
+    FitCase{"Argon", Argon, kDefault, {}, kExact},
+    FitCase{"FloppyWith20PerCmMode", FloppyMolecule, kDefault, {}, kNasa7Targets},
+    FitCase{"Ethane", Ethane, kDefault, {}, kEthane},
+    FitCase{"ReferenceBelowTheLowRange", Water, {400, 1000, 3000}, {}, kWater},
+    FitCase{"NarrowRanges", Chlorine, {290, 300, 310}, 1000.0, {1e-4, 1e-3, 1e-5}},
+    FitCase{"WideHighRange", CarbonDioxide, {300, 1000, 6000}, {}, {0.3, 60, 0.1}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // The options reach every exact value: scaled frequencies fit as the scaled molecule does, bit for
 // bit; the zero-point energy moves H(298.15 K) and a6 alone.
@@ -156,17 +157,106 @@ TEST_P(Nasa7Refusals, NameTheCause) {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr Nasa7Fault kBadRanges{Nasa7Problem::kTemperatures};
 
-INSTANTIATE_TEST_SUITE_P(
-    Engine, Nasa7Refusals,
-    ::testing::Values(
-        RefusedFit{"ZeroLow", {0, 1000, 3000}, {}, 18, kBadRanges},
-        RefusedFit{"LowIsMid", {1000, 1000, 3000}, {}, 18, kBadRanges},
-        RefusedFit{"MidAboveHigh", {200, 3000, 1000}, {}, 18, kBadRanges},
-        RefusedFit{"HighBeyondLimit", {200, 1000, 100000.5}, {}, 18, kBadRanges},
-        RefusedFit{"NaNMid", {200, kNaN, 3000}, {}, 18, kBadRanges},
-        RefusedFit{"NaNEnthalpy", kDefault, kNaN, 18, {Nasa7Problem::kEnthalpyOfFormation}},
-        RefusedFit{"Massless", kDefault, {}, 0, {Nasa7Problem::kThermo, ThermoFault::kMolarMass}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Engine, Nasa7Refusals, ::testing::Values(
+    RefusedFit{"ZeroLow", {0, 1000, 3000}, {}, 18, kBadRanges},
+    RefusedFit{"LowIsMid", {1000, 1000, 3000}, {}, 18, kBadRanges},
+    RefusedFit{"MidAboveHigh", {200, 3000, 1000}, {}, 18, kBadRanges},
+    RefusedFit{"HighBeyondLimit", {200, 1000, 100000.5}, {}, 18, kBadRanges},
+    RefusedFit{"NaNMid", {200, kNaN, 3000}, {}, 18, kBadRanges},
+    RefusedFit{"NaNEnthalpy", kDefault, kNaN, 18, {Nasa7Problem::kEnthalpyOfFormation}},
+    RefusedFit{"Massless", kDefault, {}, 0, {Nasa7Problem::kThermo, ThermoFault::kMolarMass}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct ReferenceCase {
+    const char* name;
+    std::function<Molecule()> molecule;
+    double temperature;
+};
+
+class ReferenceFunctionsAt : public ::testing::TestWithParam<ReferenceCase> {};
+
+// Their definitions through G (not S), and d(H - Hr)/dT = Cp, d(gef)/dT = (H - Hr)/T^2.
+TEST_P(ReferenceFunctionsAt, FollowTheirDefinitions) {
+    const Molecule m = GetParam().molecule();
+    const double T = GetParam().temperature, dT = 1e-4 * T;
+    const Contribution at = ComputeThermo(kC, m, T)->total;
+    const double hr = ComputeThermo(kC, m, kReferenceTemperature)->total.h;
+    const ReferenceFunctions f = *ComputeReferenceFunctions(kC, m, T);
+    const ReferenceFunctions up = *ComputeReferenceFunctions(kC, m, T + dT);
+    const ReferenceFunctions down = *ComputeReferenceFunctions(kC, m, T - dT);
+    EXPECT_NEAR(f.hMinusHr, at.h - hr, 1e-9 * at.h);
+    EXPECT_NEAR(f.gibbsEnergyFunction, -(at.g - hr) / T, 1e-9 * at.s);
+    EXPECT_NEAR((up.hMinusHr - down.hMinusHr) / (2 * dT), at.cp, 1e-6 * at.cp);
+    EXPECT_NEAR((up.gibbsEnergyFunction - down.gibbsEnergyFunction) / (2 * dT),
+                f.hMinusHr / (T * T), 1e-6 * at.cp / T);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, ReferenceFunctionsAt,
+                         ::testing::Values(ReferenceCase{"WaterCold", Water, 100},
+                                  ReferenceCase{"ArgonHot", Argon, 1000},
+                                  ReferenceCase{"FloppyHot", FloppyMolecule, 2500}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReferenceFunctions, AreZeroAndTheEntropyAtTrAndRefuseWhatTheEngineRefuses) {
+    const ReferenceFunctions f = *ComputeReferenceFunctions(kC, Water(), 298.15);
+    EXPECT_EQ(f.hMinusHr, 0);
+    EXPECT_EQ(f.gibbsEnergyFunction, ComputeThermo(kC, Water(), 298.15)->total.s);
+    Molecule massless = Argon();
+    massless.molarMass = 0;
+    EXPECT_EQ(ComputeReferenceFunctions(kC, massless, 500).error(), ThermoFault::kMolarMass);
+    EXPECT_EQ(ComputeReferenceFunctions(kC, Argon(), 0).error(), ThermoFault::kTemperature);
+}
+
+struct GridCase {
+    const char* name;
+    double start, stop, step;
+    std::size_t count;
+    bool endsOnStop;
+    std::optional<GridFault> fault;
+};
+
+class TemperatureGrid : public ::testing::TestWithParam<GridCase> {};
+
+TEST_P(TemperatureGrid, ExpandsOrRefuses) {
+    const GridCase& g = GetParam();
+    const auto grid = ExpandTemperatureGrid(g.start, g.stop, g.step);
+    ASSERT_EQ(grid.has_value(), !g.fault);
+    if (g.fault) {
+        EXPECT_EQ(grid.error(), *g.fault);
+        return;
+    }
+    ASSERT_EQ(grid->size(), g.count);
+    // START + k STEP bit for bit (no running sum), but a last point within 1e-9 of STOP is STOP.
+    for (std::size_t k = 0; k + 1 < g.count; ++k)
+        ASSERT_EQ((*grid)[k], g.start + static_cast<double>(k) * g.step) << k;
+    EXPECT_EQ(grid->back(), g.endsOnStop ? g.stop : g.start + (g.count - 1.0) * g.step);
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Engine, TemperatureGrid, ::testing::Values(
+    GridCase{"Hundreds", 300, 1000, 100, 8, true, {}},
+    GridCase{"StopOffTheGrid", 300, 1050, 100, 8, false, {}},
+    GridCase{"StopJustBelowAPoint", 300, 999.9999, 100, 7, false, {}},
+    // 0.1 + 2 * 0.1 is 0.30000000000000004, and 298.15 + 3 * 0.1 is not 298.45.
+    GridCase{"TenthsEndOnStop", 0.1, 0.3, 0.1, 3, true, {}},
+    GridCase{"TenthsAboveRoomTemperature", 298.15, 298.45, 0.1, 4, true, {}},
+    GridCase{"ThousandTenths", 0, 100, 0.1, 1001, true, {}},
+    GridCase{"SinglePoint", 298.15, 298.15, 5, 1, true, {}},
+    GridCase{"StepBeyondStop", 300, 400, 1000, 1, false, {}},
+    GridCase{"MostPoints", 1, 100000, 1, 100000, true, {}},
+    GridCase{"OnePointTooMany", 1, 100001, 1, 0, false, GridFault::kTooManyPoints},
+    GridCase{"HugeQuotient", 1, 1e300, 1e-300, 0, false, GridFault::kTooManyPoints},
+    GridCase{"StopBelowStart", 1000, 300, 100, 0, false, GridFault::kEmpty},
+    GridCase{"ZeroStep", 300, 1000, 0, 0, false, GridFault::kStep},
+    GridCase{"NegativeStep", 1000, 300, -100, 0, false, GridFault::kStep},
+    GridCase{"InfiniteStop", 300, kInf, 100, 0, false, GridFault::kNotFinite},
+    GridCase{"InfiniteStep", 300, 1000, kInf, 0, false, GridFault::kNotFinite}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace moltherm
