@@ -353,13 +353,12 @@ TEST(GaussianReader, KeepsTheFrequencyJobsGeometryNotAnEarlierOrALaterOne) {
 TEST(GaussianReader, TakesTheIsotopeMassesOfTheThermochemistry) {
     const std::string hcn = FixtureText("gaussian/HCN_triplet.out");
     const std::string line = " Atom     1 has atomic number  6 and mass  12.00000";
-    EXPECT_EQ(Read(Replaced(hcn, line, " Atom     1 has atomic number  6 and mass  13.00335"))
-                  .atoms[0]
-                  .mass,
-              13.00335);
-    const auto wrong =
-        ReadQcText(Replaced(hcn, line, " Atom 1 has atomic number 8 and mass 16"), "x");
-    EXPECT_EQ(wrong.error(), "x: the printed masses do not match the geometry");
+    const QcResult c13 =
+        Read(Replaced(hcn, line, " Atom     1 has atomic number  6 and mass  13.00335"));
+    EXPECT_EQ(c13.atoms[0].mass, 13.00335);
+    EXPECT_EQ(
+        ReadQcText(Replaced(hcn, line, " Atom 1 has atomic number 8 and mass 16"), "x").error(),
+        "x: the printed masses do not match the geometry");
 }
 
 // Without a thermochemistry block the constants printed with the geometry stand, a linear
@@ -382,9 +381,10 @@ TEST(OrcaReader, MarksScaledFrequenciesAndKeepsTheirPrintedValues) {
     EXPECT_TRUE(r.frequenciesScaled);
     EXPECT_EQ(r.scaleFactor, 0.97);
     EXPECT_EQ(r.wavenumbers[6], 43.87);
-    EXPECT_EQ(Read(FixtureText("orca/dvb_ir_4.2.out") + FixtureText("orca/dvb_ir_6.0.out"))
-                  .wavenumbers[6],
-              43.87);  // a second job's frequencies replace the first's
+    // A second job's frequencies replace the first's.
+    const QcResult two =
+        Read(FixtureText("orca/dvb_ir_4.2.out") + FixtureText("orca/dvb_ir_6.0.out"));
+    EXPECT_EQ(two.wavenumbers[6], 43.87);
 }
 
 TEST(OrcaReader, ReadsImaginaryModesAsNegative) {
@@ -414,9 +414,8 @@ TEST(OrcaReader, ReadsTheSectionsNewerHessianFilesAdd) {
 // the last one printed (displacement 74, which moves H 20) is not the molecule.
 TEST(Psi4Reader, TakesTheReferenceGeometryAndReadsImaginaryWavenumbers) {
     const std::string text = FixtureText("psi4/dvb_ir_rhf_1.7.out");
-    for (const std::string& output : {text, FixtureText("psi4/dvb_ir_rhf_1.3.1.out")}) {
+    for (const std::string& output : {text, FixtureText("psi4/dvb_ir_rhf_1.3.1.out")})
         EXPECT_NEAR(Read(output).atoms.at(19).position[1], -0.0711049543, 1e-10);
-    }
     // Nor is a geometry printed before the displacements were made (an optimisation step);
     // without displacements (an analytic Hessian) the last geometry printed is the one.
     std::size_t displaced = 0;  // the third geometry printed: the first displaced one
@@ -425,19 +424,18 @@ TEST(Psi4Reader, TakesTheReferenceGeometryAndReadsImaginaryWavenumbers) {
     const std::size_t findif = text.find("  Using finite-differences of");
     const std::string optimised = text.substr(0, findif) + step + "\n\n" + text.substr(findif);
     EXPECT_NEAR(Read(optimised).atoms.at(19).position[1], -0.0711049543, 1e-10);
-    EXPECT_NEAR(Read(Replaced(optimised, "Using finite-differences of", "Using analytic second"))
-                    .atoms.at(19)
-                    .position[1],
-                -0.131878614048 * 0.529177210903, 1e-10);
+    const QcResult analytic =
+        Read(Replaced(optimised, "Using finite-differences of", "Using analytic second"));
+    EXPECT_NEAR(analytic.atoms.at(19).position[1], -0.131878614048 * 0.529177210903, 1e-10);
     EXPECT_EQ(Read(Replaced(text, "137.2531 ", "137.2531i")).wavenumbers.front(), -137.2531);
 }
 
 TEST(XtbReader, TakesTheGeometryFromTheFileItNamesOrFromItsFinalStructure) {
     const std::string out = FixtureText("xtb/dvb_ir.out");
     const auto none = ReadQcText(out, "dvb_ir.out", [](std::string_view) { return std::nullopt; });
-    EXPECT_EQ(
-        none.error(),
-        "dvb_ir.out: no geometry found (the coordinate file dvb_ir.xyz it names cannot be read)");
+    EXPECT_EQ(none.error(),
+              "dvb_ir.out: no geometry found (the coordinate file dvb_ir.xyz it "
+              "names cannot be read)");
     const QcResult coord = Read(out, [](std::string_view name) {  // Turbomole, in bohr
         EXPECT_EQ(name, "dvb_ir.xyz");
         return std::optional<std::string>("$coord\n 0 0 0 c\n 0 0 2.0 o\n$end\n");
@@ -457,9 +455,9 @@ TEST(XtbReader, TakesTheGeometryFromTheFileItNamesOrFromItsFinalStructure) {
 
 TEST(MoldenReader, AcceptsSectionTitlesInAnyCase) {
     const std::string text = FixtureText("molden/dvb_ir.molden");
-    EXPECT_EQ(Read(Replaced(Replaced(text, "[FREQ]", "[freq]"), "[FR-COORD]", "[Fr-Coord]"))
-                  .wavenumbers.size(),
-              54u);
+    const QcResult r =
+        Read(Replaced(Replaced(text, "[FREQ]", "[freq]"), "[FR-COORD]", "[Fr-Coord]"));
+    EXPECT_EQ(r.wavenumbers.size(), 54u);
 }
 
 // One random damage: a cut, a lost or doubled stretch, bytes overwritten, or numbers replaced by
