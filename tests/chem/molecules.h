@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cmath>
+#include <sstream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,17 +29,25 @@ inline Atom At(std::string_view symbol, double x, double y, double z) {
 inline constexpr double kDeuterium = 2.01410177812;  // [u], NIST
 inline constexpr double kTritium = 3.0160492779;     // [u], NIST
 
+// "O 0 0 0.119159 H ..." as atoms: a symbol and three coordinates each.
+inline std::vector<Atom> Mol(const char* text) {
+    std::istringstream in(text);
+    std::vector<Atom> atoms;
+    std::string symbol;
+    for (double x, y, z; in >> symbol >> x >> y >> z;) atoms.push_back(At(symbol, x, y, z));
+    return atoms;
+}
+
 inline Atom Isotope(double mass, Atom atom) {
     atom.mass = mass;
     return atom;
 }
 
+// clang-format off
 // cclib water_mp2.log (Gaussian 16); it prints rotational constants 795.3367043, 401.0831699
 // and 266.6255997 GHz.
-inline std::vector<Atom> Water() {
-    return {At("O", 0.000000, 0.000000, 0.119159), At("H", 0.000000, 0.790649, -0.476637),
-            At("H", 0.000000, -0.790649, -0.476637)};
-}
+inline std::vector<Atom> Water() { return Mol(
+    "O 0 0 0.119159 H 0 0.790649 -0.476637 H 0 -0.790649 -0.476637"); }
 
 inline std::vector<Atom> HeavyWater() {  // HDO
     std::vector<Atom> m = Water();
@@ -46,36 +56,29 @@ inline std::vector<Atom> HeavyWater() {  // HDO
 }
 
 // GoodVibes HCN_singlet.out: 43.5180532 GHz.
-inline std::vector<Atom> HydrogenCyanide() {
-    return {At("C", 0.000000, 0.000000, -0.506397), At("N", 0.000000, 0.000000, 0.660160),
-            At("H", 0.000000, 0.000000, -1.582739)};
-}
+inline std::vector<Atom> HydrogenCyanide() { return Mol(
+    "C 0 0 -0.506397 N 0 0 0.66016 H 0 0 -1.582739"); }
 
 // GoodVibes benzene.out (optimised without symmetry): 5.75236, 5.75200, 2.87609 GHz.
-inline std::vector<Atom> Benzene() {
-    return {At("C", -0.347635, -1.344283, 0.000001),  At("C", 0.990447, -0.973144, 0.000006),
-            At("C", 1.338042, 0.371078, 0.000002),    At("C", 0.347571, 1.344299, 0.000001),
-            At("C", -0.990401, 0.973190, 0.000000),   At("C", -1.338024, -0.371141, -0.000004),
-            At("H", -0.618403, -2.391648, -0.000005), At("H", 1.762015, -1.731416, -0.000013),
-            At("H", 2.380461, 0.660308, -0.000019),   At("H", 0.618479, 2.391628, -0.000007),
-            At("H", -1.762068, 1.731362, 0.000005),   At("H", -2.380482, -0.660234, 0.000002)};
-}
+inline std::vector<Atom> Benzene() { return Mol(
+    "C -0.347635 -1.344283 0.000001 C 0.990447 -0.973144 0.000006 "
+    "C 1.338042 0.371078 0.000002 C 0.347571 1.344299 0.000001 C -0.990401 0.97319 0 "
+    "C -1.338024 -0.371141 -0.000004 H -0.618403 -2.391648 -0.000005 "
+    "H 1.762015 -1.731416 -0.000013 H 2.380461 0.660308 -0.000019 "
+    "H 0.618479 2.391628 -0.000007 H -1.762068 1.731362 0.000005 "
+    "H -2.380482 -0.660234 0.000002"); }
 
 // GoodVibes allene.out: 143.96949, 8.78162, 8.78162 GHz.
-inline std::vector<Atom> Allene() {
-    return {At("C", 0.000000, 0.000000, 1.314179),  At("H", 0.000000, 0.933149, 1.886367),
-            At("H", 0.000000, -0.933149, 1.886367), At("C", 0.000000, 0.000000, 0.000000),
-            At("C", 0.000000, 0.000000, -1.314179), At("H", -0.933149, 0.000000, -1.886367),
-            At("H", 0.933149, 0.000000, -1.886367)};
-}
+inline std::vector<Atom> Allene() { return Mol(
+    "C 0 0 1.314179 H 0 0.933149 1.886367 H 0 -0.933149 1.886367 C 0 0 0 C 0 0 -1.314179 "
+    "H -0.933149 0 -1.886367 H 0.933149 0 -1.886367"); }
 
 // GoodVibes ethane.out, staggered, optimised without symmetry (Gaussian itself found C1).
-inline std::vector<Atom> Ethane() {
-    return {At("C", 0.765318, 0.000004, -0.000003),  At("H", 1.164553, 1.005505, -0.177152),
-            At("H", 1.164455, -0.349371, 0.959382),  At("H", 1.164453, -0.656233, -0.782203),
-            At("C", -0.765318, -0.000004, 0.000003), At("H", -1.164553, -1.005590, 0.176665),
-            At("H", -1.164453, 0.655854, 0.782521),  At("H", -1.164455, 0.349836, -0.959212)};
-}
+inline std::vector<Atom> Ethane() { return Mol(
+    "C 0.765318 0.000004 -0.000003 H 1.164553 1.005505 -0.177152 "
+    "H 1.164455 -0.349371 0.959382 H 1.164453 -0.656233 -0.782203 "
+    "C -0.765318 -0.000004 0.000003 H -1.164553 -1.00559 0.176665 "
+    "H -1.164453 0.655854 0.782521 H -1.164455 0.349836 -0.959212"); }
 
 // Ethane with its second methyl group (atoms 4 to 7) turned about the C-C axis (x).
 inline std::vector<Atom> EthaneTwisted(double degrees) {
@@ -98,11 +101,10 @@ inline std::vector<Atom> DideuterioditritioEthane() {
     return m;
 }
 
-inline std::vector<Atom> Methane() {  // GoodVibes methane.log
-    return {At("C", 0.000000, 0.000000, 0.000000), At("H", 0.631339, 0.631339, 0.631339),
-            At("H", -0.631339, -0.631339, 0.631339), At("H", -0.631339, 0.631339, -0.631339),
-            At("H", 0.631339, -0.631339, -0.631339)};
-}
+// GoodVibes methane.log
+inline std::vector<Atom> Methane() { return Mol(
+    "C 0 0 0 H 0.631339 0.631339 0.631339 H -0.631339 -0.631339 0.631339 "
+    "H -0.631339 0.631339 -0.631339 H 0.631339 -0.631339 -0.631339"); }
 
 // Methane with its first C-H bond 0.05 Angstrom longer.
 inline std::vector<Atom> MethaneStretched() {
@@ -111,108 +113,72 @@ inline std::vector<Atom> MethaneStretched() {
     return m;
 }
 
-inline std::vector<Atom> Neopentane() {  // GoodVibes neopentane.out, optimised without symmetry
-    return {At("C", 0.000007, 0.000025, 0.000001),   At("C", 0.556483, -0.069291, 1.434676),
-            At("H", -0.253702, -0.145972, 2.170559), At("H", 1.209378, -0.941450, 1.564525),
-            At("H", 1.143102, 0.826024, 1.675702),   At("C", -0.909307, 1.235593, -0.138935),
-            At("H", -1.322050, 1.311731, -1.152672), At("H", -1.751928, 1.188111, 0.562162),
-            At("H", -0.355440, 2.160150, 0.066548),  At("C", 1.167659, 0.106805, -0.999006),
-            At("H", 1.834164, -0.761462, -0.923555), At("H", 0.801672, 0.158259, -2.032062),
-            At("H", 1.767943, 1.005984, -0.812072),  At("C", -0.814834, -1.273113, -0.296735),
-            At("H", -1.655565, -1.376801, 0.400568), At("H", -1.225201, -1.252631, -1.314078),
-            At("H", -0.192415, -2.172058, -0.205627)};
-}
-
-inline std::vector<Atom> Isobutane() {  // GoodVibes isobutane.out, optimised without symmetry
-    return {At("C", -0.000006, 0.000007, 0.372615),  At("C", -1.417249, 0.359570, -0.095790),
-            At("H", -1.474200, 0.374179, -1.192366), At("H", -2.154324, -0.367863, 0.265294),
-            At("H", -1.718539, 1.350278, 0.265527),  At("C", 1.020028, 1.047573, -0.095790),
-            At("H", 2.028722, 0.812836, 0.265125),   At("H", 1.060795, 1.089924, -1.192363),
-            At("H", 0.758898, 2.049553, 0.265685),   At("C", 0.397223, -1.407144, -0.095790),
-            At("H", -0.309999, -2.163463, 0.265669), At("H", 0.412841, -1.463764, -1.192363),
-            At("H", 1.395822, -1.681711, 0.265098),  At("H", 0.000011, -0.000005, 1.473227)};
-}
+// GoodVibes neopentane.out, optimised without symmetry
+inline std::vector<Atom> Neopentane() { return Mol(
+    "C 0.000007 0.000025 0.000001 C 0.556483 -0.069291 1.434676 "
+    "H -0.253702 -0.145972 2.170559 H 1.209378 -0.94145 1.564525 H 1.143102 0.826024 1.675702 "
+    "C -0.909307 1.235593 -0.138935 H -1.32205 1.311731 -1.152672 "
+    "H -1.751928 1.188111 0.562162 H -0.35544 2.16015 0.066548 C 1.167659 0.106805 -0.999006 "
+    "H 1.834164 -0.761462 -0.923555 H 0.801672 0.158259 -2.032062 "
+    "H 1.767943 1.005984 -0.812072 C -0.814834 -1.273113 -0.296735 "
+    "H -1.655565 -1.376801 0.400568 H -1.225201 -1.252631 -1.314078 "
+    "H -0.192415 -2.172058 -0.205627"); }
 
 // GoodVibes CuCN.out: 0.36 degrees from linear; Gaussian treats it as Cs with three constants.
-inline std::vector<Atom> CopperCyanide() {
-    return {At("Cu", 0.000000, 0.778386, 0.000000), At("C", 0.002939, -1.105753, 0.000000),
-            At("N", -0.002519, -2.276954, 0.000000)};
-}
+inline std::vector<Atom> CopperCyanide() { return Mol(
+    "Cu 0 0.778386 0 C 0.002939 -1.105753 0 N -0.002519 -2.276954 0"); }
 
 // NH3: r(NH) 1.012, HNH 106.7 degrees.
-inline std::vector<Atom> Ammonia() {
-    return {At("N", 0.0000, 0.0000, 0.0000), At("H", 0.9375, 0.0000, -0.3810),
-            At("H", -0.4688, 0.8119, -0.3810), At("H", -0.4688, -0.8119, -0.3810)};
-}
+inline std::vector<Atom> Ammonia() { return Mol(
+    "N 0 0 0 H 0.9375 0 -0.381 H -0.4688 0.8119 -0.381 H -0.4688 -0.8119 -0.381"); }
 
 // C2H4: r(CC) 1.339, r(CH) 1.086, HCH 117.6 degrees.
-inline std::vector<Atom> Ethylene() {
-    return {At("C", 0.6695, 0.0000, 0.0000),  At("C", -0.6695, 0.0000, 0.0000),
-            At("H", 1.2321, 0.9289, 0.0000),  At("H", 1.2321, -0.9289, 0.0000),
-            At("H", -1.2321, 0.9289, 0.0000), At("H", -1.2321, -0.9289, 0.0000)};
-}
+inline std::vector<Atom> Ethylene() { return Mol(
+    "C 0.6695 0 0 C -0.6695 0 0 H 1.2321 0.9289 0 H 1.2321 -0.9289 0 H -1.2321 0.9289 0 "
+    "H -1.2321 -0.9289 0"); }
 
 // H2O2: r(OO) 1.475, r(OH) 0.950, OOH 94.8, dihedral 111.5 degrees.
-inline std::vector<Atom> HydrogenPeroxide() {
-    return {At("O", 0.0000, 0.0000, 0.7375), At("O", 0.0000, 0.0000, -0.7375),
-            At("H", 0.5328, 0.7825, 0.8170), At("H", 0.5328, -0.7825, -0.8170)};
-}
+inline std::vector<Atom> HydrogenPeroxide() { return Mol(
+    "O 0 0 0.7375 O 0 0 -0.7375 H 0.5328 0.7825 0.817 H 0.5328 -0.7825 -0.817"); }
 
 // B(OH)3, planar propeller: r(BO) 1.367, r(OH) 0.956, BOH 113 degrees.
-inline std::vector<Atom> BoricAcid() {
-    return {At("B", 0.0000, 0.0000, 0.0000),  At("O", 1.3670, 0.0000, 0.0000),
-            At("H", 1.7405, -0.8800, 0.0000), At("O", -0.6835, 1.1839, 0.0000),
-            At("H", -0.1082, 1.9474, 0.0000), At("O", -0.6835, -1.1839, 0.0000),
-            At("H", -1.6324, -1.0673, 0.0000)};
-}
+inline std::vector<Atom> BoricAcid() { return Mol(
+    "B 0 0 0 O 1.367 0 0 H 1.7405 -0.88 0 O -0.6835 1.1839 0 H -0.1082 1.9474 0 "
+    "O -0.6835 -1.1839 0 H -1.6324 -1.0673 0"); }
 
 // SF6: r(SF) 1.564, axes turned 0.7 rad about (1, 2, 3).
-inline std::vector<Atom> SulfurHexafluoride() {
-    return {At("S", 0.0000, 0.0000, 0.0000),   At("F", 1.2225, 0.8604, -0.4598),
-            At("F", -1.2225, -0.8604, 0.4598), At("F", -0.7553, 1.3013, 0.4269),
-            At("F", 0.7553, -1.3013, -0.4269), At("F", 0.6174, -0.1117, 1.4326),
-            At("F", -0.6174, 0.1117, -1.4326)};
-}
+inline std::vector<Atom> SulfurHexafluoride() { return Mol(
+    "S 0 0 0 F 1.2225 0.8604 -0.4598 F -1.2225 -0.8604 0.4598 F -0.7553 1.3013 0.4269 "
+    "F 0.7553 -1.3013 -0.4269 F 0.6174 -0.1117 1.4326 F -0.6174 0.1117 -1.4326"); }
 
 // CO2: r(CO) 1.162, along (0.48, -0.6, 0.64)/|..|.
-inline std::vector<Atom> CarbonDioxide() {
-    return {At("C", 0.000000, 0.000000, 0.000000), At("O", 0.557760, -0.697200, 0.743680),
-            At("O", -0.557760, 0.697200, -0.743680)};
-}
+inline std::vector<Atom> CarbonDioxide() { return Mol(
+    "C 0 0 0 O 0.55776 -0.6972 0.74368 O -0.55776 0.6972 -0.74368"); }
 
 // HCCH: r(CC) 1.203, r(CH) 1.063; straight, and with both C-C-H angles 179.5 degrees (trans).
-inline std::vector<Atom> Acetylene() {
-    return {At("C", 0.601500, 0.0, 0.0), At("C", -0.601500, 0.0, 0.0), At("H", 1.664500, 0.0, 0.0),
-            At("H", -1.664500, 0.0, 0.0)};
-}
-inline std::vector<Atom> AcetyleneTransBent() {
-    return {At("C", 0.601500, 0.000000, 0.0), At("C", -0.601500, 0.000000, 0.0),
-            At("H", 1.664460, 0.009276, 0.0), At("H", -1.664460, -0.009276, 0.0)};
-}
+inline std::vector<Atom> Acetylene() { return Mol(
+    "C 0.6015 0 0 C -0.6015 0 0 H 1.6645 0 0 H -1.6645 0 0"); }
+inline std::vector<Atom> AcetyleneTransBent() { return Mol(
+    "C 0.6015 0 0 C -0.6015 0 0 H 1.66446 0.009276 0 H -1.66446 -0.009276 0"); }
 
 // The same with only one C-C-H angle 179.5 degrees: one hydrogen lies 0.009 Angstrom off the
 // axis, less than the symmetry tolerance, so only a tolerance narrowed to the bend sees Cs (a
 // half turn about the axis would pass at 0.01 and make it C2v).
-inline std::vector<Atom> AcetyleneBentAtOneEnd() {
-    return {At("C", 0.601500, 0.000000, 0.0), At("C", -0.601500, 0.000000, 0.0),
-            At("H", 1.664460, 0.009276, 0.0), At("H", -1.664500, 0.000000, 0.0)};
-}
+inline std::vector<Atom> AcetyleneBentAtOneEnd() { return Mol(
+    "C 0.6015 0 0 C -0.6015 0 0 H 1.66446 0.009276 0 H -1.6645 0 0"); }
 
 // C(OH)4 in its S4 conformer: r(CO) 1.40, r(OH) 0.96, COH 108 degrees, each OH turned 40
 // degrees from the plane through C, O and the S4 axis.
-inline std::vector<Atom> OrthocarbonicAcid() {
-    return {At("C", 0.0000, 0.0000, 0.0000),   At("O", 0.8083, 0.8083, 0.8083),
-            At("H", 1.7137, 0.7246, 0.5004),   At("O", 0.8083, -0.8083, -0.8083),
-            At("H", 0.7246, -1.7137, -0.5004), At("O", -0.8083, -0.8083, 0.8083),
-            At("H", -1.7137, -0.7246, 0.5004), At("O", -0.8083, 0.8083, -0.8083),
-            At("H", -0.7246, 1.7137, -0.5004)};
-}
+inline std::vector<Atom> OrthocarbonicAcid() { return Mol(
+    "C 0 0 0 O 0.8083 0.8083 0.8083 H 1.7137 0.7246 0.5004 O 0.8083 -0.8083 -0.8083 "
+    "H 0.7246 -1.7137 -0.5004 O -0.8083 -0.8083 0.8083 H -1.7137 -0.7246 0.5004 "
+    "O -0.8083 0.8083 -0.8083 H -0.7246 1.7137 -0.5004"); }
 
 // HCl at its equilibrium distance, 1.27455 Angstrom (NIST diatomic spectral database, with
 // B_e = 10.5934 1/cm for H-35Cl).
-inline std::vector<Atom> HydrogenChloride() {
-    return {At("H", 0.0, 0.0, 0.0), At("Cl", 0.0, 0.0, 1.27455)};
-}
+inline std::vector<Atom> HydrogenChloride() { return Mol("H 0 0 0 Cl 0 0 1.27455"); }
+
+// clang-format on
 
 // C60 as a truncated icosahedron with every edge 1.42 Angstrom: the cyclic permutations of
 // (0, +-1, +-3phi), (+-1, +-(2+phi), +-2phi), (+-phi, +-2, +-(2phi+1)), edge 2, scaled.

@@ -25,15 +25,12 @@ struct FittedMolecule {
 
 // Water from the lowest level, CO2 from its enthalpy of formation, the floppy molecule.
 inline std::vector<FittedMolecule> FittedMolecules() {
-    std::vector<FittedMolecule> fitted;
-    for (const auto& [name, formula, molecule, formation] :
-         {std::tuple{"H2O", "H2O", Water(), std::optional<double>()},
-          std::tuple{"CO2", "CO2", CarbonDioxide(), std::optional<double>(-393510)},
-          std::tuple{"FLOPPY", "C2H4O2", FloppyMolecule(), std::optional<double>()}})
-        fitted.push_back({molecule,
-                          {name, *ParseFormula(formula),
-                           *FitNasa7(PhysicalConstants{}, molecule, {}, formation)}});
-    return fitted;
+    const auto fitted = [](const char* name, const char* formula, Molecule m,
+                           std::optional<double> formation) {
+        return FittedMolecule{m, {name, *ParseFormula(formula), *FitNasa7({}, m, {}, formation)}};
+    };
+    return {fitted("H2O", "H2O", Water(), {}), fitted("CO2", "CO2", CarbonDioxide(), -393510),
+            fitted("FLOPPY", "C2H4O2", FloppyMolecule(), {})};
 }
 
 // A hand-made fit whose every digit is known.
@@ -89,8 +86,8 @@ inline std::vector<ReadSpecies> ReadChemkinEntries(const std::string& text) {
             s.composition += (s.composition.empty() ? "" : " ") + symbol +
                              std::to_string(std::stoi(first.substr(26 + 5 * pair, 3)));
         }
-        std::copy(values.begin(), values.begin() + 7, s.high.begin());
-        std::copy(values.begin() + 7, values.end(), s.low.begin());
+        std::copy_n(values.begin(), 7, s.high.begin());
+        std::copy_n(values.begin() + 7, 7, s.low.begin());
         read.push_back(s);
     }
     return read;
@@ -124,10 +121,8 @@ inline std::vector<ReadSpecies> ReadCanteraSpecies(const std::string& text) {
                              count.substr(0, count.size() - 1);
         const std::vector<double> ranges = Numbers(lines[3].substr(lines[3].find('[')));
         s.temperatures = {ranges.at(0), ranges.at(1), ranges.at(2)};
-        const std::vector<double> low = Numbers(lines[6].substr(6)),
-                                  high = Numbers(lines[7].substr(6));
-        std::copy_n(low.begin(), 7, s.low.begin());
-        std::copy_n(high.begin(), 7, s.high.begin());
+        std::copy_n(Numbers(lines[6].substr(6)).begin(), 7, s.low.begin());
+        std::copy_n(Numbers(lines[7].substr(6)).begin(), 7, s.high.begin());
         read.push_back(s);
     }
     return read;
@@ -142,9 +137,8 @@ inline void ExpectFollowsTheEngine(const FittedMolecule& f, const ReadSpecies& r
     SCOPED_TRACE(f.species.name);
     EXPECT_EQ(read.name, f.species.name);
     EXPECT_EQ(read.composition, composition);
-    EXPECT_EQ(read.temperatures.low, fit.temperatures.low);
-    EXPECT_EQ(read.temperatures.mid, fit.temperatures.mid);
-    EXPECT_EQ(read.temperatures.high, fit.temperatures.high);
+    EXPECT_EQ(std::tuple(read.temperatures.low, read.temperatures.mid, read.temperatures.high),
+              std::tuple(fit.temperatures.low, fit.temperatures.mid, fit.temperatures.high));
     for (std::size_t k = 0; k < 7; ++k) {
         EXPECT_NEAR(read.low[k], fit.low[k], relative * std::fabs(fit.low[k])) << k;
         EXPECT_NEAR(read.high[k], fit.high[k], relative * std::fabs(fit.high[k])) << k;

@@ -1,0 +1,327 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ostream>
+#include <random>
+#include <string>
+
+#include "chem/elements.h"
+#include "chem/formula.h"
+#include "chem/inertia.h"
+#include "chem/point_group.h"
+#include "chem/rigid_rotor.h"
+#include "chem/symmetry_operations.h"
+#include "molecules.h"
+
+namespace moltherm::chem {
+namespace {
+
+using namespace moltherm::chem::testing;
+
+struct ElementRow {
+    std::string typed;  // as it may stand in a file
+    int number;
+    std::string_view symbol;
+    double isotopeMass;     // NIST, most abundant isotope [u]
+    double standardWeight;  // IUPAC 2021 conventional [u]
+};
+
+class ElementLookup : public ::testing::TestWithParam<ElementRow> {};
+
+TEST_P(ElementLookup, SymbolInAnyCaseAndNumberFindTheSameRecord) {
+    const ElementRow& row = GetParam();
+    const Element* bySymbol = ElementBySymbol(row.typed);
+    ASSERT_NE(bySymbol, nullptr);
+    EXPECT_EQ(bySymbol, ElementByNumber(row.number));
+    EXPECT_EQ(bySymbol->number, row.number);
+    EXPECT_EQ(bySymbol->symbol, row.symbol);
+    EXPECT_DOUBLE_EQ(bySymbol->isotopeMass, row.isotopeMass);
+    EXPECT_DOUBLE_EQ(bySymbol->standardWeight, row.standardWeight);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Elements, ElementLookup, ::testing::Values(
+    ElementRow{"H", 1, "H", 1.00782503223, 1.008}, ElementRow{"c", 6, "C", 12.0, 12.011},
+    ElementRow{"O", 8, "O", 15.99491461957, 15.999}, ElementRow{"CL", 17, "Cl", 34.968852682, 35.45},
+    ElementRow{"cl", 17, "Cl", 34.968852682, 35.45}, ElementRow{"Br", 35, "Br", 78.9183376, 79.904},
+    ElementRow{"te", 52, "Te", 129.906222748, 127.60}, ElementRow{"Rn", 86, "Rn", 222.0175782, 222},
+    ElementRow{"U", 92, "U", 238.0507884, 238.02891}),
+    [](const auto& info) { return info.param.typed + "_" + std::to_string(info.param.number); });
+// clang-format on
+
+TEST(ElementLookup, EveryNumberHasItsOwnSymbolAndMassesNearItsMassNumber) {
+    for (int z = 1; z <= 92; ++z) {
+        const Element* e = ElementByNumber(z);
+        ASSERT_NE(e, nullptr) << z;
+        EXPECT_EQ(e->number, z);
+        EXPECT_EQ(ElementBySymbol(e->symbol), e) << e->symbol;
+        // A mass never strays more than 0.1 u from a whole number for the isotope, and the
+        // weight of a mixture lies within 3 u of it: catches a slipped digit or a swapped row.
+        EXPECT_LT(std::abs(e->isotopeMass - std::round(e->isotopeMass)), 0.1) << e->symbol;
+        EXPECT_LT(std::abs(e->standardWeight - e->isotopeMass), 3.0) << e->symbol;
+        EXPECT_GT(e->standardWeight, z > 1 ? ElementByNumber(z - 1)->standardWeight - 2 : 0) << z;
+    }
+    for (const char* s : {"", "X", "Xx", "C1", "Cl ", " H", "Hee", "D"})
+        EXPECT_EQ(ElementBySymbol(s), nullptr) << '"' << s << '"';
+    for (int z : {-1, 0, 93, 1000}) EXPECT_EQ(ElementByNumber(z), nullptr) << z;
+}
+
+struct FormulaRow {
+    std::string name;
+    std::vector<Atom> atoms;
+    std::string hill;
+};
+
+class HillFormulaOf : public ::testing::TestWithParam<FormulaRow> {};
+
+TEST_P(HillFormulaOf, CarbonThenHydrogenThenAlphabetical) {
+    EXPECT_EQ(HillFormula(GetParam().atoms), GetParam().hill);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Molecules, HillFormulaOf, ::testing::Values(
+    FormulaRow{"ethane", Ethane(), "C2H6"}, FormulaRow{"water", Water(), "H2O"},
+    FormulaRow{"HDO_counts_D_as_H", HeavyWater(), "H2O"},
+    FormulaRow{"HCl_without_carbon_is_alphabetical", HydrogenChloride(), "ClH"},
+    FormulaRow{"SF6", SulfurHexafluoride(), "F6S"}, FormulaRow{"boric_acid", BoricAcid(), "BH3O3"},
+    FormulaRow{"HCN_single_atoms_uncounted", HydrogenCyanide(), "CHN"},
+    FormulaRow{"CuCN_carbon_first_even_before_Cu", CopperCyanide(), "CCuN"},
+    FormulaRow{"CHBrClF", Mol("F 0 0 0 Cl 0 0 1 Br 0 1 0 H 1 0 0 C 1 1 1"), "CHBrClF"},
+    FormulaRow{"C60", Fullerene(), "C60"}, FormulaRow{"argon", {At("Ar", 0, 0, 0)}, "Ar"},
+    FormulaRow{"unknown_element", {At("O", 0, 0, 0), Atom{0, {1, 0, 0}, 1}}, "?O"},
+    FormulaRow{"empty", {}, ""}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
+
+constexpr double kGHzPerInverseCm = 29.9792458;  // c in [cm/ns]
+
+// Rotational constants printed beside a geometry, or known from spectroscopy.
+struct RotorRow {
+    std::string name;
+    std::vector<Atom> atoms;
+    std::vector<double> constants;  // [1/cm], descending
+    double relativeTolerance;
+};
+
+std::vector<double> FromGHz(std::vector<double> ghz) {
+    for (double& b : ghz) b /= kGHzPerInverseCm;
+    return ghz;
+}
+
+class RotationalConstantsOf : public ::testing::TestWithParam<RotorRow> {};
+
+TEST_P(RotationalConstantsOf, AgreeWithTheReference) {
+    const RotorRow& row = GetParam();
+    const std::vector<double> b = RotationalConstants(row.atoms);
+    ASSERT_EQ(b.size(), row.constants.size());
+    for (std::size_t i = 0; i < b.size(); ++i)
+        EXPECT_NEAR(b[i], row.constants[i], row.relativeTolerance * row.constants[i]) << i;
+}
+
+// Gaussian prints 6 to 10 digits, computed with masses and constants a little different from
+// ours (1e-6); the printed coordinates cost another 1e-6.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Molecules, RotationalConstantsOf, ::testing::Values(
+    RotorRow{"Argon", {At("Ar", 0, 0, 0)}, {}, 0},
+    RotorRow{"HCl_spectroscopic", HydrogenChloride(), {10.5934}, 1e-5},
+    RotorRow{"CO2_r_1_162", CarbonDioxide(), {0.3902}, 2.6e-4},  // B_e of CO2 with r = 1.162
+    RotorRow{"HCN_Gaussian09", HydrogenCyanide(), FromGHz({43.5180532}), 1e-5},
+    RotorRow{"H2O_Gaussian16", Water(), FromGHz({795.3367043, 401.0831699, 266.6255997}), 1e-5},
+    RotorRow{"C6H6_Gaussian16", Benzene(), FromGHz({5.75236, 5.75200, 2.87609}), 1e-5},
+    RotorRow{"allene_Gaussian09", Allene(), FromGHz({143.96949, 8.78162, 8.78162}), 1e-5}),
+    [](const auto& info) { return info.param.name; });
+// clang-format on
+
+TEST(PrincipalMoments, PlanarMoleculesObeyThePerpendicularAxisTheorem) {
+    for (const auto& atoms : {Water(), Benzene(), Ethylene(), BoricAcid()}) {
+        const Vector3 m = PrincipalMoments(atoms).moments;
+        EXPECT_LE(m[0], m[1]);
+        EXPECT_NEAR(m[2], m[0] + m[1], 1e-5 * m[2]);
+    }
+}
+
+TEST(PrincipalMoments, AxesAreOrthonormalEigenvectorsOfTheTensor) {
+    const std::vector<Atom> atoms = HydrogenPeroxide();
+    const Matrix3 tensor = InertiaTensor(atoms);
+    const PrincipalAxes p = PrincipalMoments(atoms);
+    for (int k = 0; k < 3; ++k) {
+        double norm = 0;
+        for (int i = 0; i < 3; ++i) {
+            double ia = 0;
+            for (int j = 0; j < 3; ++j) ia += tensor[i][j] * p.axes[k][j];
+            EXPECT_NEAR(ia, p.moments[k] * p.axes[k][i], 1e-12) << k << i;
+            norm += p.axes[k][i] * p.axes[k][i];
+        }
+        EXPECT_NEAR(norm, 1, 1e-12);
+    }
+}
+
+TEST(InertiaTensor, DiatomicHasReducedMassTimesDistanceSquared) {
+    // Centred on the centre of mass: off-centre input, off-diagonal terms along a tilted bond.
+    const std::vector<Atom> hd = {Isotope(kDeuterium, At("H", 1, 2, 3)), At("H", 1.5, 2.5, 3.5)};
+    const double mu = kDeuterium * hd[1].mass / (kDeuterium + hd[1].mass);
+    const Matrix3 t = InertiaTensor(hd);
+    EXPECT_NEAR(t[0][0], mu * 0.5, 1e-12);
+    EXPECT_NEAR(t[0][1], -mu * 0.25, 1e-12);
+    EXPECT_NEAR(t[1][2], t[2][1], 1e-15);
+    const Vector3 m = PrincipalMoments(hd).moments;
+    EXPECT_NEAR(m[0], 0, 1e-12);
+    EXPECT_NEAR(m[2], mu * 0.75, 1e-12);
+}
+
+TEST(MolarMass, SumsTheMassesEachAtomCarries) {
+    EXPECT_NEAR(MolarMass(Water()), 18.01056468403, 1e-9);
+    EXPECT_NEAR(MolarMass(HeavyWater()), 19.01684142992, 1e-9);
+    EXPECT_EQ(MolarMass({}), 0);
+    const Vector3 c = CentreOfMass(HeavyWater());
+    EXPECT_NEAR(c[1], (0.790649 * 1.00782503223 - 0.790649 * kDeuterium) / 19.01684142992, 1e-12);
+    EXPECT_LT(RotationalConstants(HeavyWater())[2], RotationalConstants(Water())[2]);
+}
+
+struct SymmetryRow {
+    std::string name;
+    std::vector<Atom> atoms;
+    std::string group;
+    int sigma;
+    int order;  // operations; 0 for linear molecules and atoms
+    Shape shape;
+};
+
+std::vector<SymmetryRow> Rows() {
+    const auto nonlinear = Shape::Nonlinear, linear = Shape::Linear;
+    return {
+        {"Argon", {At("Ar", 1, 2, 3)}, "Kh", 1, 0, Shape::Atom},
+        {"HCl", HydrogenChloride(), "C∞v", 1, 0, linear},
+        {"HCN", HydrogenCyanide(), "C∞v", 1, 0, linear},
+        {"CO2", CarbonDioxide(), "D∞h", 2, 0, linear},
+        {"HCCH", Acetylene(), "D∞h", 2, 0, linear},
+        {"HCCH_bent_half_a_degree_at_both_ends", AcetyleneTransBent(), "C2h", 2, 4, nonlinear},
+        {"HCCH_bent_half_a_degree_at_one_end", AcetyleneBentAtOneEnd(), "Cs", 1, 2, nonlinear},
+        {"CuCN_bent_a_third_of_a_degree", CopperCyanide(), "Cs", 1, 2, nonlinear},
+        {"H2O", Water(), "C2v", 2, 4, nonlinear},
+        {"HDO", HeavyWater(), "Cs", 1, 2, nonlinear},
+        {"NH3", Ammonia(), "C3v", 3, 6, nonlinear},
+        {"H2O2", HydrogenPeroxide(), "C2", 2, 2, nonlinear},
+        {"BOH3", BoricAcid(), "C3h", 3, 6, nonlinear},
+        {"COH4_S4_conformer", OrthocarbonicAcid(), "S4", 2, 4, nonlinear},
+        {"CH4", Methane(), "Td", 12, 24, nonlinear},
+        {"CH4_one_bond_stretched", MethaneStretched(), "C3v", 3, 6, nonlinear},
+        {"C2H4", Ethylene(), "D2h", 4, 8, nonlinear},
+        {"C2H6_staggered", Ethane(), "D3d", 6, 12, nonlinear},
+        {"C2H6_eclipsed", EthaneTwisted(60), "D3h", 6, 12, nonlinear},
+        {"C2H6_twisted", EthaneTwisted(20), "D3", 6, 6, nonlinear},
+        {"CHDT_CHDT_meso_anti", DideuterioditritioEthane(), "Ci", 1, 2, nonlinear},
+        {"allene", Allene(), "D2d", 4, 8, nonlinear},
+        {"neopentane", Neopentane(), "Td", 12, 24, nonlinear},
+        {"C6H6", Benzene(), "D6h", 12, 24, nonlinear},
+        {"SF6", SulfurHexafluoride(), "Oh", 24, 48, nonlinear},
+        {"C60", Fullerene(), "Ih", 60, 120, nonlinear},
+    };
+}
+
+class PointGroupOf : public ::testing::TestWithParam<SymmetryRow> {};
+
+// The rigid rotor a molecule file describes gathers the same group, shape, formula, mass and
+// constants.
+TEST_P(PointGroupOf, NameSigmaOrderAndShape) {
+    const SymmetryRow& row = GetParam();
+    const PointGroup g = PerceivePointGroup(row.atoms);
+    EXPECT_EQ(g.name, row.group);
+    EXPECT_EQ(g.symmetryNumber, row.sigma);
+    EXPECT_EQ(g.order, row.order);
+    EXPECT_EQ(ShapeOf(row.atoms), row.shape);
+    const RigidRotor r = DescribeRigidRotor(row.atoms);
+    EXPECT_EQ(r.pointGroup.name + std::to_string(r.pointGroup.symmetryNumber),
+              row.group + std::to_string(row.sigma));
+    EXPECT_EQ(r.shape, row.shape);
+    EXPECT_EQ(r.formula, HillFormula(row.atoms));
+    EXPECT_EQ(r.molarMass, MolarMass(row.atoms));
+    EXPECT_EQ(r.rotationalConstants, RotationalConstants(row.atoms));
+}
+
+// A random rotation (uniform quaternion) and translation, then coordinates rounded to 4 decimals.
+std::vector<Atom> MovedAndRounded(std::vector<Atom> atoms, unsigned seed, bool round) {
+    std::mt19937 rng(seed);
+    std::normal_distribution<double> gauss;
+    double q[4], norm = 0;
+    for (double& c : q) c = gauss(rng), norm += c * c;
+    for (double& c : q) c /= std::sqrt(norm);
+    const double w = q[0], x = q[1], y = q[2], z = q[3];
+    const double r[3][3] = {{1 - 2 * (y * y + z * z), 2 * (x * y - w * z), 2 * (x * z + w * y)},
+                            {2 * (x * y + w * z), 1 - 2 * (x * x + z * z), 2 * (y * z - w * x)},
+                            {2 * (x * z - w * y), 2 * (y * z + w * x), 1 - 2 * (x * x + y * y)}};
+    const double shift[3] = {gauss(rng) * 10, gauss(rng) * 10, gauss(rng) * 10};
+    for (Atom& a : atoms) {
+        const auto p = a.position;
+        for (int i = 0; i < 3; ++i) {
+            const double v = shift[i] + r[i][0] * p[0] + r[i][1] * p[1] + r[i][2] * p[2];
+            a.position[i] = round ? std::round(v * 1e4) / 1e4 : v;
+        }
+    }
+    return atoms;
+}
+
+TEST_P(PointGroupOf, SameAfterRandomRotationAndTranslationRoundedToFourDecimals) {
+    const SymmetryRow& row = GetParam();
+    for (unsigned seed : {1u, 2u, 3u}) {
+        const PointGroup g = PerceivePointGroup(MovedAndRounded(row.atoms, seed, true));
+        EXPECT_EQ(g.name + std::to_string(g.symmetryNumber), row.group + std::to_string(row.sigma))
+            << "seed " << seed;
+    }
+    const Vector3 before = PrincipalMoments(row.atoms).moments;
+    const Vector3 after = PrincipalMoments(MovedAndRounded(row.atoms, 7, false)).moments;
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(after[k], before[k], 1e-9 * (1 + before[2])) << k;
+}
+
+INSTANTIATE_TEST_SUITE_P(Molecules, PointGroupOf, ::testing::ValuesIn(Rows()),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(PointGroupTolerance, OptimisationScatterIsForgivenAndTheToleranceIsHonoured) {
+    // Every coordinate of methane moved by up to 2e-3 Angstrom, as an unsymmetrised optimisation
+    // may leave it: still Td.
+    std::vector<Atom> jittered = Methane();
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<double> shift(-2e-3, 2e-3);
+    for (Atom& a : jittered)
+        for (double& x : a.position) x += shift(rng);
+    EXPECT_EQ(PerceivePointGroup(jittered).name, "Td");
+    // A 0.05 Angstrom stretch is a distortion at the default tolerance, scatter at a wider one.
+    EXPECT_EQ(PerceivePointGroup(MethaneStretched(), 0.1).name, "Td");
+    EXPECT_EQ(PerceivePointGroup(Water(), 1e-7).name, "C2v");
+    // Real outputs optimised without symmetry need the default: the scatter of these two
+    // exceeds 1e-3 and 1e-5 Angstrom.
+    EXPECT_EQ(PerceivePointGroup(Neopentane(), 1e-3).name, "C1");
+    EXPECT_EQ(PerceivePointGroup(Ethane(), 1e-5).name, "C1");
+    // Positions that are not numbers give C1.
+    std::vector<Atom> broken = Water();
+    broken[1].position[0] = std::nan("");
+    EXPECT_EQ(
+        PerceivePointGroup(broken).name + std::to_string(PerceivePointGroup(broken).symmetryNumber),
+        "C11");
+    EXPECT_EQ(FindSymmetryOperations(broken, kSymmetryTolerance).size(), 1u);
+}
+
+TEST(SymmetryOperations, AreOrthogonalMapsOfTheMoleculeWithTheIdentityFirst) {
+    for (const auto& atoms : {Ammonia(), Benzene(), Fullerene()}) {
+        const auto ops = FindSymmetryOperations(atoms, kSymmetryTolerance);
+        ASSERT_FALSE(ops.empty());
+        EXPECT_TRUE(ops.front().proper);
+        for (std::size_t i = 0; i < atoms.size(); ++i) EXPECT_EQ(ops.front().image[i], int(i));
+        for (const SymmetryOperation& op : ops) {
+            const auto& m = op.matrix;
+            double det = m[0] * (m[4] * m[8] - m[5] * m[7]) - m[1] * (m[3] * m[8] - m[5] * m[6]) +
+                         m[2] * (m[3] * m[7] - m[4] * m[6]);
+            EXPECT_NEAR(det, op.proper ? 1 : -1, 1e-9);
+            for (int i = 0; i < 9; ++i) {
+                const int a = i / 3, b = i % 3;
+                const double dot =
+                    m[3 * a] * m[3 * b] + m[3 * a + 1] * m[3 * b + 1] + m[3 * a + 2] * m[3 * b + 2];
+                EXPECT_NEAR(dot, a == b ? 1 : 0, 1e-9);
+            }
+            EXPECT_TRUE(MapsOntoItself(atoms, m, kSymmetryTolerance));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace moltherm::chem

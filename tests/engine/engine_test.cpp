@@ -1,0 +1,647 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "engine/nasa7.h"
+#include "engine/reference_functions.h"
+#include "engine/temperature_grid.h"
+#include "engine/thermo.h"
+#include "tests/support/typed_molecules.h"
+
+namespace moltherm {
+namespace {
+
+const PhysicalConstants kC;
+
+Molecule Atom(double molarMass, std::vector<ElectronicLevel> levels = {{}}) {
+    Molecule m = testing::TypedMolecule(1, molarMass, Shape::kLinear, {}, 1, {});
+    m.levels = std::move(levels);
+    return m;
+}
+
+Molecule Linear(double molarMass, double b, int sigma, std::vector<VibrationalMode> modes) {
+    const int atoms = modes.size() == 1 ? 2 : 3;
+    return testing::TypedMolecule(atoms, molarMass, Shape::kLinear, {b}, sigma, std::move(modes));
+}
+
+Molecule Water() {
+    return testing::TypedMolecule(3, 18.015, Shape::kNonlinear, {14.5, 27.9, 9.28}, 2,
+                                  {{3657, 1}, {1595, 1}, {3756, 1}});
+}
+
+Molecule TwoLevelAtom() {
+    return Atom(39.948, {{0, 2}, {500, 2}});
+}
+
+ThermoResults Ok(const Molecule& m, double T, const ThermoOptions& o = {}) {
+    const auto r = ComputeThermo(kC, m, T, o);
+    EXPECT_TRUE(r.has_value()) << "refused at " << T << " K";
+    return r ? *r : ThermoResults{};
+}
+
+bool AllFinite(const ThermoResults& r) {
+    for (const Contribution* x : {&r.trans, &r.rot, &r.vib, &r.elec, &r.total})
+        for (double v : {x->q, x->u, x->s, x->cp, x->h, x->a, x->g})
+            if (!std::isfinite(v)) return false;
+    return true;
+}
+
+TEST(Constants, AreTheStoredLiterals) {
+    // pi is the 15-digit decimal, not the double nearest to pi; transCoef carries the difference.
+    EXPECT_EQ(kC.pi, 3.14159265358979);
+    EXPECT_NE(kC.pi, M_PI);
+    EXPECT_EQ(kC.avogadro, 6.0221367e23);
+    EXPECT_EQ(kC.boltzmann, 1.380658e-23);
+    EXPECT_EQ(kC.planck, 6.6260755e-34);
+    EXPECT_EQ(kC.gasConst, 8.3145112119486);
+    EXPECT_EQ(kC.stdPressure, 100000);
+    EXPECT_EQ(kC.hcCm, 1.986447461038579e-23);
+}
+
+// Worked values at 298.15 K, as printed to the digits given.
+struct WorkedValue {
+    const char* name;
+    Molecule (*molecule)();
+    Contribution ThermoResults::*part;
+    double Contribution::*field;
+    double expected, tolerance;
+};
+
+class WorkedValues : public ::testing::TestWithParam<WorkedValue> {};
+
+TEST_P(WorkedValues, At298K) {
+    const WorkedValue& w = GetParam();
+    EXPECT_NEAR(Ok(w.molecule(), 298.15).*w.part.*w.field, w.expected, w.tolerance);
+}
+
+Molecule Argon() {
+    return Atom(39.948);
+}
+Molecule N2Like() {
+    return Linear(28, 2.0, 2, {{2000, 1}});
+}
+Molecule Doublet() {
+    return Atom(40, {{0, 2}});
+}
+using R = ThermoResults;
+using C = Contribution;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Thermo, WorkedValues, ::testing::Values(
+    WorkedValue{"ArgonQTrans", Argon, &R::trans, &C::q, 1.0056e7, 5e2},
+    WorkedValue{"ArgonSTrans", Argon, &R::trans, &C::s, 154.847, 5e-4},
+    WorkedValue{"ArgonCpTrans", Argon, &R::trans, &C::cp, 20.786, 5e-4},
+    WorkedValue{"ArgonHTrans", Argon, &R::trans, &C::h, 6197.429, 5e-4},
+    WorkedValue{"ArgonATrans", Argon, &R::trans, &C::a, -42449.08, 5e-3},
+    WorkedValue{"ArgonGTotal", Argon, &R::total, &C::g, -39970.11, 5e-3},
+    WorkedValue{"ArgonSRot", Argon, &R::rot, &C::s, 0, 0},
+    WorkedValue{"ArgonSVib", Argon, &R::vib, &C::s, 0, 0},
+    WorkedValue{"ArgonSElec", Argon, &R::elec, &C::s, 0, 0},
+    WorkedValue{"LinearQRot", N2Like, &R::rot, &C::q, 51.806, 5e-4},
+    WorkedValue{"LinearQVib", N2Like, &R::vib, &C::q, 1.00006435, 5e-9},
+    WorkedValue{"LinearSRot", N2Like, &R::rot, &C::s, 41.136, 5e-4},
+    WorkedValue{"LinearSVib", N2Like, &R::vib, &C::s, 0.006, 5e-4},
+    WorkedValue{"LinearCpVib", N2Like, &R::vib, &C::cp, 0.050, 5e-4},
+    WorkedValue{"LinearSTotal", N2Like, &R::total, &C::s, 191.556, 5e-4},
+    WorkedValue{"LinearCpTotal", N2Like, &R::total, &C::cp, 29.151, 5e-4},
+    WorkedValue{"LinearUTotal", N2Like, &R::total, &C::u, 6198.97, 5e-3},
+    WorkedValue{"LinearHTotal", N2Like, &R::total, &C::h, 8677.94, 5e-3},
+    WorkedValue{"LinearATotal", N2Like, &R::total, &C::a, -50913.58, 5e-3},
+    WorkedValue{"LinearGTotal", N2Like, &R::total, &C::g, -48434.60, 5e-3},
+    WorkedValue{"WaterQRot", Water, &R::rot, &C::q, 43.147, 5e-4},
+    WorkedValue{"WaterSRot", Water, &R::rot, &C::s, 43.773, 5e-4},
+    WorkedValue{"WaterCpRot", Water, &R::rot, &C::cp, 12.472, 5e-4},
+    WorkedValue{"WaterURot", Water, &R::rot, &C::u, 3718.457, 5e-4},
+    WorkedValue{"WaterSTotal", Water, &R::total, &C::s, 188.720, 5e-4},
+    WorkedValue{"WaterCpTotal", Water, &R::total, &C::cp, 33.482, 5e-4},
+    WorkedValue{"DoubletSElec", Doublet, &R::elec, &C::s, 5.763, 5e-4},
+    WorkedValue{"TwoLevelsQElec", TwoLevelAtom, &R::elec, &C::q, 2.17912, 5e-6},
+    WorkedValue{"TwoLevelsUElec", TwoLevelAtom, &R::elec, &C::u, 491.664, 5e-4},
+    WorkedValue{"TwoLevelsSElec", TwoLevelAtom, &R::elec, &C::s, 8.125, 5e-4},
+    WorkedValue{"TwoLevelsCpElec", TwoLevelAtom, &R::elec, &C::cp, 3.652, 5e-4}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(Thermo, DegenerateRowEqualsRepeatedRows) {
+    const ThermoResults a = Ok(Linear(44, 0.39, 2, {{667, 2}, {1388, 1}, {2349, 1}}), 500);
+    const ThermoResults b =
+        Ok(Linear(44, 0.39, 2, {{667, 1}, {667, 1}, {1388, 1}, {2349, 1}}), 500);
+    EXPECT_NEAR(a.vib.q, b.vib.q, 1e-12 * b.vib.q);
+    EXPECT_NEAR(a.vib.u, b.vib.u, 1e-9);
+    EXPECT_NEAR(a.vib.s, b.vib.s, 1e-12);
+    EXPECT_NEAR(a.vib.cp, b.vib.cp, 1e-12);
+}
+
+TEST(Thermo, AtomReadsNoRotationOrVibration) {
+    Molecule ar = Atom(39.948);
+    const ThermoResults clean = Ok(ar, 298.15);
+    ar.rotationalConstants = {-1, 0, 0};  // whatever they hold, an atom does not read them
+    ar.modes = {{-5, 0}};
+    ar.sigma = 0;
+    EXPECT_EQ(Ok(ar, 298.15).total.g, clean.total.g);
+    const ThermoResults n2 = Ok(N2Like(), 298.15);  // pV belongs to translation alone
+    EXPECT_EQ(n2.rot.g, n2.rot.a);
+}
+
+TEST(Thermo, OverflowSafeTermsMatchTheFormulasOnBothSidesOfOverflow) {
+    // exp(x) overflows a double past x = 709.78; extended precision still holds it.
+    const Molecule m = Linear(28, 2.0, 2, {{2500, 1}});
+    for (double x : {709.70, 709.78, 709.79, 720.0}) {
+        const double T = 2500 * kC.hcCm / (x * kC.boltzmann);
+        const ThermoResults r = Ok(m, T);
+        const long double xv = 2500 * kC.hcCm / (kC.boltzmann * T);
+        const long double uExpected = kC.gasConst * T * xv / (std::exp(xv) - 1);
+        EXPECT_NEAR(r.vib.u / uExpected, 1, 1e-9) << x;
+        EXPECT_GE(r.vib.cp, 0) << x;
+        EXPECT_LT(r.vib.cp, 1e-290) << x;
+    }
+    for (double T : {1.0, 5.07, 0.01}) {  // far past overflow: the terms vanish
+        const ThermoResults r = Ok(m, T);
+        EXPECT_EQ(r.vib.q, 1) << T;
+        EXPECT_EQ(r.vib.cp, 0) << T;
+        EXPECT_LT(r.vib.s, 1e-300) << T;
+    }
+}
+
+TEST(Thermo, TinyWavenumberKeepsItsDigits) {
+    // Below x = 1e-7, 1 - e^-x loses digits; the mode tends to the classical R per degeneracy.
+    const ThermoResults r = Ok(Linear(28, 2.0, 1, {{1e-9, 1}}), 298.15);
+    const double x = 1e-9 * kC.hcCm / (kC.boltzmann * 298.15);
+    EXPECT_NEAR(r.vib.q * x, 1, 1e-9);
+    EXPECT_NEAR(r.vib.cp / kC.gasConst, 1, 1e-9);
+    EXPECT_NEAR(r.vib.u / r.RT, 1, 1e-9);
+}
+
+// Extreme inputs: computed where the true values are doubles, refused naming the input at fault.
+struct Extreme {
+    const char* name;
+    Molecule (*molecule)();
+    double temperature;
+    std::optional<ThermoFault> fault;
+};
+
+class ExtremeInputs : public ::testing::TestWithParam<Extreme> {};
+
+TEST_P(ExtremeInputs, ComputeOrBlameTheInput) {
+    const Extreme& e = GetParam();
+    const auto r = ComputeThermo(kC, e.molecule(), e.temperature);
+    ASSERT_EQ(r.has_value(), !e.fault) << (r ? -1 : static_cast<int>(r.error()));
+    EXPECT_TRUE(e.fault ? r.error() == *e.fault : AllFinite(*r));
+}
+
+Molecule WithModes(double wavenumber) {
+    Molecule m = Linear(100, 0.1, 1, {});
+    m.atoms = limits::kMaxAtoms;
+    m.modes = {{wavenumber, VibrationalModeCount(m.atoms, Shape::kLinear)}};
+    return m;
+}
+using F = ThermoFault;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Thermo, ExtremeInputs, ::testing::Values(
+    Extreme{"TinyWavenumber", [] { return Linear(28, 2, 2, {{1e-20, 1}}); }, 298.15, {}},
+    Extreme{"HugeLevelEnergy", [] { return Atom(40, {{0, 1}, {1e160, 3}}); },
+            298.15, {}},
+    Extreme{"TinyRotationalConstant", [] { return Linear(28, 1e-300, 2, {{2000, 1}}); }, 298.15,
+            F::kRotationalConstant},
+    Extreme{"TinyNonlinearConstants",
+            [] { auto m = Water(); m.rotationalConstants = {1e-120, 1e-120, 1e-120}; return m; },
+            298.15, {}},
+    Extreme{"HugeMolarMass", [] { return Atom(1e187); }, 298.15, F::kMolarMass},
+    Extreme{"LargestMoleculeLowModes", [] { return WithModes(10); }, 298.15,
+            F::kVibrationalFrequency},
+    Extreme{"LargestMoleculeOrdinaryModes", [] { return WithModes(3000); }, 298.15, {}},
+    Extreme{"HugeTemperature", Water, 1e200, F::kTemperature},
+    Extreme{"TinyTemperature", Water, 1e-300, F::kTemperature},
+    Extreme{"ZeroTemperature", Water, 0, F::kTemperature},
+    Extreme{"ColdAtomOfMass1", [] { return Atom(1); }, 1.09e-128, {}},
+    Extreme{"ColdAtomOneLevel", [] { return Atom(1e6); }, 1e-200, F::kTemperature},
+    Extreme{"ZeroWavenumber", [] { return Linear(28, 2, 2, {{0, 1}}); }, 298.15,
+            F::kVibrationalFrequency},
+    Extreme{"ZeroDegeneracy", [] { return Linear(28, 2, 2, {{100, 0}}); }, 298.15,
+            F::kDegeneracy}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// Random molecules with extreme values at temperatures an ordinary molecule computes at: never
+// a temperature fault, never a NaN or an infinity.
+TEST(Thermo, RandomExtremeInputsNeverBlameAWorkingTemperature) {
+    std::mt19937_64 random(20261207);
+    const auto logUniform = [&](double lo, double hi) {
+        return std::pow(10.0, std::uniform_real_distribution<double>(lo, hi)(random));
+    };
+    for (int run = 0; run < 3000; ++run) {
+        Molecule m = Atom(logUniform(0, 308));
+        m.levels = {{0, 1}, {logUniform(-300, 308), 1 + static_cast<int>(random() % 5)}};
+        if (random() % 4 != 0) {
+            m.atoms = 2 + static_cast<int>(random() % 50);
+            m.shape = m.atoms > 2 && random() % 2 ? Shape::kNonlinear : Shape::kLinear;
+            m.sigma = 1 + static_cast<int>(random() % 12);
+            m.rotationalConstants = {logUniform(-300, 300), logUniform(-300, 300),
+                                     logUniform(-300, 300)};
+            m.modes = {{logUniform(-300, 300), VibrationalModeCount(m.atoms, m.shape)}};
+        }
+        const double T = logUniform(-100, 100);
+        if (!ComputeThermo(kC, Water(), T)) continue;
+        const auto r = ComputeThermo(kC, m, T);
+        if (r) {
+            EXPECT_TRUE(AllFinite(*r)) << "run " << run;
+        } else {
+            EXPECT_NE(r.error(), ThermoFault::kTemperature) << "run " << run << " at " << T;
+        }
+    }
+}
+
+constexpr double kE0 = 53879.81234247108;  // 1/2 NA hc (3657 + 1595 + 3756) [J/mol]
+constexpr StandardState kMolar{StandardState::Kind::kConcentration, 1, PressureUnit::kBar};
+
+Molecule LowMode() {  // a diatomic with one 50 1/cm mode
+    return testing::TypedMolecule(2, 200, Shape::kLinear, {0.05}, 1, {{50, 1}});
+}
+
+// Options that differ from the defaults only where `set` changes them.
+template <class Set>
+ThermoOptions With(Set set) {
+    ThermoOptions o;
+    set(o);
+    return o;
+}
+ThermoOptions Pressure(double value, PressureUnit unit) {
+    return With([&](auto& o) { o.standardState = {StandardState::Kind::kPressure, value, unit}; });
+}
+
+TEST(Options, OneAtmosphereLowersTheTranslationalEntropyOnly) {
+    const ThermoResults bar = Ok(testing::Water(), 298.15),
+                        atm = Ok(testing::Water(), 298.15, Pressure(1, PressureUnit::kAtm));
+    EXPECT_NEAR(atm.trans.s - bar.trans.s, -0.10944379905549, 1e-9);  // -R ln 1.01325
+    EXPECT_NEAR(atm.total.s - bar.total.s, -0.10944379905549, 1e-9);
+    EXPECT_EQ(atm.total.h, bar.total.h);
+    EXPECT_EQ(atm.total.cp, bar.total.cp);
+    // Every spelling of the same pressure is the same standard state.
+    EXPECT_NEAR(Ok(testing::Water(), 298.15, Pressure(101325, PressureUnit::kPa)).total.g,
+                atm.total.g, 1e-9);
+    EXPECT_NEAR(Ok(testing::Water(), 298.15, Pressure(760, PressureUnit::kTorr)).total.g,
+                atm.total.g, 1e-9);
+    EXPECT_EQ(Ok(testing::Water(), 298.15, Pressure(100, PressureUnit::kKPa)).total.g, bar.total.g);
+}
+
+TEST(Options, OneMolarRaisesGByRTln24_79) {
+    const ThermoResults bar = Ok(testing::Water(), 298.15),
+                        m = Ok(testing::Water(), 298.15,
+                               With([](auto&o) { o.standardState = kMolar; }));
+    EXPECT_NEAR((m.total.g - bar.total.g) / (7958.561695589195), 1, 1e-9);  // RT ln 24.79
+    EXPECT_NEAR(m.trans.a - bar.trans.a, m.total.g - bar.total.g, 1e-6);
+    EXPECT_EQ(m.total.h, bar.total.h);
+}
+
+TEST(Options, ZeroPointEnergyShiftsEnergiesAndQButNotEntropy) {
+    ThermoOptions zpe = With([](auto& o) { o.zeroPointEnergy = true; });
+    EXPECT_NEAR(ZeroPointEnergy(kC, testing::Water(), zpe), kE0, 1e-6);
+    const ThermoResults plain = Ok(testing::Water(), 500), shifted = Ok(testing::Water(), 500, zpe);
+    for (auto [with, without] : {std::pair{shifted.vib, plain.vib}, {shifted.total, plain.total}}) {
+        EXPECT_NEAR(with.u - without.u, kE0, 1e-6);
+        EXPECT_NEAR(with.h - without.h, kE0, 1e-6);
+        EXPECT_NEAR(with.g - without.g, kE0, 1e-6);
+        EXPECT_NEAR(with.s, without.s, 1e-9);
+        EXPECT_EQ(with.cp, without.cp);
+    }
+    EXPECT_NEAR(shifted.vib.q / plain.vib.q, std::exp(-kE0 / plain.RT), 1e-12);
+    // E0 takes its own factor, and the frequency factor by default; wavenumbers as given.
+    zpe.frequencyScale = 0.96;
+    EXPECT_NEAR(ZeroPointEnergy(kC, testing::Water(), zpe), 0.96 * kE0, 1e-6);
+    zpe.zpeScale = 0.95;
+    zpe.raiseLowModesTo = 2000;
+    EXPECT_NEAR(ZeroPointEnergy(kC, testing::Water(), zpe), 0.95 * kE0, 1e-6);
+}
+
+TEST(Options, ScaleAndRaiseAreTheMoleculeWithOtherWavenumbers) {
+    // 1595 * 0.9 = 1435.5 is raised to 1500, the others are not.
+    Molecule changed = testing::Water();
+    changed.modes = {{3657 * 0.9, 1}, {1500, 1}, {3756 * 0.9, 1}};
+    const auto scaleAndRaise = [](auto& o) { o.frequencyScale = 0.9, o.raiseLowModesTo = 1500; };
+    const ThermoResults a = Ok(testing::Water(), 400, With(scaleAndRaise)), b = Ok(changed, 400);
+    EXPECT_NEAR(a.vib.s, b.vib.s, 1e-12);
+    EXPECT_NEAR(a.vib.u, b.vib.u, 1e-9);
+    EXPECT_NEAR(a.vib.cp, b.vib.cp, 1e-12);
+    EXPECT_NEAR(a.total.g, b.total.g, 1e-9);
+}
+
+TEST(Options, QuasiRrhoAgreesWithTheFormulas) {
+    ThermoOptions o = With([](auto& q) { q.qrrhoEntropyCutoff = q.qrrhoEnthalpyCutoff = 100; });
+    const ThermoResults harmonic = Ok(LowMode(), 298.15), r = Ok(LowMode(), 298.15, o);
+    EXPECT_NEAR(r.vib.s / 15.138210133146842, 1, 1e-6);  // w S_HO + (1 - w) S_FR, w = 1/17
+    EXPECT_NEAR(r.vib.u / 1295.511302731465, 1, 1e-6);   // w U_HO + (1 - w) RT/2
+    EXPECT_NEAR(r.vib.cp / 4.399434156665372, 1, 1e-6);
+    EXPECT_EQ(r.vib.q, harmonic.vib.q);  // q stays harmonic
+    EXPECT_NEAR(r.vib.g, r.vib.h - 298.15 * r.vib.s, 1e-9);
+    // A cutoff far below the mode leaves the harmonic values.
+    o.qrrhoEntropyCutoff = o.qrrhoEnthalpyCutoff = 1e-3;
+    const ThermoResults near = Ok(LowMode(), 298.15, o);
+    EXPECT_NEAR(near.vib.s, harmonic.vib.s, 1e-9);
+    EXPECT_NEAR(near.vib.u, harmonic.vib.u, 1e-6);
+}
+
+// Cp = dH/dT and S = -dG/dT (q is at constant pressure), by central differences, across
+// contributions, temperatures and options. At constant concentration (constant volume)
+// S = -dA/dT; the quasi-RRHO S and U are interpolated separately, so neither holds there.
+struct Identity {
+    const char* name;
+    Molecule (*molecule)();
+    std::vector<double> temperatures;
+    ThermoOptions options;
+    double Contribution::*entropyFrom;  // null: no entropy identity
+};
+
+class Identities : public ::testing::TestWithParam<Identity> {};
+
+TEST_P(Identities, HeatCapacityAndEntropyAreDerivatives) {
+    const Identity& p = GetParam();
+    for (const double T : p.temperatures) {
+        const double dT = T * 1e-5;
+        const ThermoResults up = Ok(p.molecule(), T + dT, p.options),
+                            down = Ok(p.molecule(), T - dT, p.options),
+                            at = Ok(p.molecule(), T, p.options);
+        for (auto part : {&R::trans, &R::rot, &R::vib, &R::elec, &R::total}) {
+            const C u = up.*part, d = down.*part, c = at.*part;
+            EXPECT_NEAR((u.h - d.h) / (2 * dT), c.cp, 1e-5 * std::max(1.0, std::abs(c.cp))) << T;
+            if (const auto e = p.entropyFrom) {
+                EXPECT_NEAR(-(u.*e - d.*e) / (2 * dT), c.s, 1e-5 * std::max(1.0, std::abs(c.s)))
+                    << T;
+            }
+        }
+    }
+}
+
+Molecule LowModeCold() {
+    return Linear(44, 0.39, 2, {{20, 2}});
+}
+const std::vector<double> kThree{120, 298.15, 1500};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Thermo, Identities, ::testing::Values(
+    Identity{"WaterRoomTemperature", Water, {298.15}, {}, &C::g},
+    Identity{"WaterHot", Water, {2500}, {}, &C::g},
+    Identity{"LowModeCold", LowModeCold, {10}, {}, &C::g},
+    Identity{"TwoLevels", TwoLevelAtom, {400}, {}, &C::g},
+    Identity{"HighLevelCold", TwoLevelAtom, {30}, {}, &C::g},
+    Identity{"Atm", LowMode, kThree, Pressure(1, PressureUnit::kAtm), &C::g},
+    Identity{"Molar", LowMode, kThree, With([](auto& o) { o.standardState = kMolar; }), &C::a},
+    Identity{"Scale", LowMode, kThree, With([](auto& o) { o.frequencyScale = 0.96; }), &C::g},
+    Identity{"Zpe", LowMode, kThree, With([](auto& o) { o.zeroPointEnergy = true; }), &C::g},
+    Identity{"Raise", LowMode, kThree, With([](auto& o) { o.raiseLowModesTo = 100; }), &C::g},
+    Identity{"QuasiEntropy", LowMode, kThree, With([](auto& o) { o.qrrhoEntropyCutoff = 100; }), nullptr},
+    Identity{"QuasiEnergyWithZpe", LowMode, kThree,
+             With([](auto& o) { o.zeroPointEnergy = true; o.qrrhoEnthalpyCutoff = 100; }), nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+const double kR = kC.gasConst;
+
+struct FitCase {
+    const char* name;
+    std::function<Molecule()> molecule;
+    Nasa7Temperatures temperatures;
+    std::optional<double> enthalpyOfFormation;  // [J/mol]
+    Nasa7Deviation limit;                       // what the fit must reach in both ranges
+};
+
+class Nasa7Fits : public ::testing::TestWithParam<FitCase> {
+  protected:
+    void SetUp() override {
+        const FitCase& c = GetParam();
+        const auto fit = FitNasa7(kC, c.molecule(), c.temperatures, c.enthalpyOfFormation);
+        ASSERT_TRUE(fit.has_value());
+        fit_ = *fit;
+    }
+
+    // The exact values, H on the polynomials' scale, against a range's polynomial at T.
+    Nasa7Deviation DeviationAt(double T, bool high) const {
+        const FitCase& c = GetParam();
+        const Contribution e = ComputeThermo(kC, c.molecule(), T)->total;
+        const double h298 = ComputeThermo(kC, c.molecule(), kReferenceTemperature)->total.h;
+        const Nasa7Value p = EvaluateNasa7(high ? fit_.high : fit_.low, T);
+        return {std::fabs(p.cpOverR * kR - e.cp),
+                std::fabs(p.hOverRT * kR * T - (e.h - h298 + c.enthalpyOfFormation.value_or(h298))),
+                std::fabs(p.sOverR * kR - e.s)};
+    }
+
+    Nasa7Fit fit_;
+};
+
+// The reported deviations lie within the limits and bound the deviations between the check's
+// points too (2 % slack): range ends, odd temperatures, both sides of TMID.
+TEST_P(Nasa7Fits, StayWithinTheirLimitsAndReportTheirDeviations) {
+    const Nasa7Temperatures& t = fit_.temperatures;
+    for (const bool high : {false, true}) {
+        const Nasa7Deviation& reported = high ? fit_.highDeviation : fit_.lowDeviation;
+        EXPECT_TRUE(reported.cp <= GetParam().limit.cp && reported.h <= GetParam().limit.h &&
+                    reported.s <= GetParam().limit.s)
+            << high;
+        for (const double f : {0.0, 0.0013, 0.271, 0.5, 0.9997, 1.0}) {
+            const double T = high ? t.mid + f * (t.high - t.mid) : t.low + f * (t.mid - t.low);
+            const Nasa7Deviation d = DeviationAt(T, high);
+            EXPECT_LE(d.cp, 1.02 * reported.cp + 1e-9) << T;
+            EXPECT_LE(d.h, 1.02 * reported.h + 1e-6) << T;
+            EXPECT_LE(d.s, 1.02 * reported.s + 1e-9) << T;
+        }
+    }
+}
+
+// Cp, dCp/dT, H and S continuous at TMID; H and S exact at 298.15 K or the low end nearest it.
+TEST_P(Nasa7Fits, JoinAtTheMiddleAndMatchTheReference) {
+    const double Tm = fit_.temperatures.mid, dT = 1e-3;
+    const Nasa7Value low = EvaluateNasa7(fit_.low, Tm), high = EvaluateNasa7(fit_.high, Tm);
+    EXPECT_NEAR(low.cpOverR, high.cpOverR, 1e-10 * high.cpOverR);
+    EXPECT_NEAR(low.hOverRT, high.hOverRT, 1e-10 * std::fabs(high.hOverRT));
+    EXPECT_NEAR(low.sOverR, high.sOverR, 1e-10 * high.sOverR);
+    const auto slope = [&](const Nasa7Coefficients& a) {
+        return (EvaluateNasa7(a, Tm + dT).cpOverR - EvaluateNasa7(a, Tm - dT).cpOverR) / (2 * dT);
+    };
+    EXPECT_NEAR(slope(fit_.low), slope(fit_.high), 1e-7 * high.cpOverR / Tm);
+
+    const auto& formation = GetParam().enthalpyOfFormation;
+    EXPECT_EQ(fit_.fromEnthalpyOfFormation, formation.has_value());
+    const Molecule m = GetParam().molecule();
+    EXPECT_EQ(fit_.h298, formation.value_or(ComputeThermo(kC, m, 298.15)->total.h));
+    const double match = std::clamp(298.15, fit_.temperatures.low, Tm);
+    const Nasa7Deviation d = DeviationAt(match, false);
+    EXPECT_LE(d.h, 1e-9 * std::max(1e4, std::fabs(fit_.h298)));
+    EXPECT_LE(d.s, 1e-10 * ComputeThermo(kC, m, match)->total.s);
+}
+
+constexpr Nasa7Temperatures kDefault{};
+// What the fits reach, with a margin of about a half: small molecules lie far inside the targets,
+// ethane's eighteen modes beyond what a quartic follows from 200 to 1000 K.
+constexpr Nasa7Deviation kWater{0.03, 5, 0.006}, kCarbonDioxide{0.075, 15, 0.025},
+    kChlorine{0.04, 8, 0.007}, kEthane{0.35, 70, 0.07}, kExact{1e-9, 1e-6, 1e-9};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Engine, Nasa7Fits, ::testing::Values(
+    FitCase{"Water", testing::Water, kDefault, {}, kWater},
+    FitCase{"WaterWithEnthalpyOfFormation", testing::Water, kDefault, -241826.0, kWater},
+    FitCase{"CarbonDioxide", testing::CarbonDioxide, kDefault, {}, kCarbonDioxide},
+    FitCase{"Chlorine", testing::Chlorine, kDefault, {}, kChlorine},
+    FitCase{"Argon", testing::Argon, kDefault, {}, kExact},
+    FitCase{"FloppyWith20PerCmMode", testing::FloppyMolecule, kDefault, {}, kNasa7Targets},
+    FitCase{"Ethane", testing::Ethane, kDefault, {}, kEthane},
+    FitCase{"ReferenceBelowTheLowRange", testing::Water, {400, 1000, 3000}, {}, kWater},
+    FitCase{"NarrowRanges", testing::Chlorine, {290, 300, 310}, 1000.0, {1e-4, 1e-3, 1e-5}},
+    FitCase{"WideHighRange", testing::CarbonDioxide, {300, 1000, 6000}, {}, {0.3, 60, 0.1}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+// The options reach every exact value: scaled frequencies fit as the scaled molecule does, bit for
+// bit; the zero-point energy moves H(298.15 K) and a6 alone.
+TEST(Nasa7Options, AreTheEnginesOptions) {
+    ThermoOptions scaled;
+    scaled.frequencyScale = 0.9;
+    Molecule scaledWater = testing::Water();
+    for (VibrationalMode& mode : scaledWater.modes) mode.wavenumber *= 0.9;
+    const Nasa7Fit byOption = *FitNasa7(kC, testing::Water(), kDefault, {}, scaled);
+    const Nasa7Fit byMolecule = *FitNasa7(kC, scaledWater, kDefault);
+    EXPECT_EQ(byOption.low, byMolecule.low);
+    EXPECT_EQ(byOption.high, byMolecule.high);
+
+    ThermoOptions zpe;
+    zpe.zeroPointEnergy = true;
+    const Nasa7Fit plain = *FitNasa7(kC, testing::Water(), kDefault);
+    const Nasa7Fit withZpe = *FitNasa7(kC, testing::Water(), kDefault, {}, zpe);
+    const double e0 = ZeroPointEnergy(kC, testing::Water(), zpe);
+    EXPECT_FALSE(plain.zeroPointEnergy);
+    EXPECT_TRUE(withZpe.zeroPointEnergy);
+    EXPECT_NEAR(withZpe.h298 - plain.h298, e0, 1e-9 * e0);
+    EXPECT_NEAR(withZpe.low[5] - plain.low[5], e0 / kR, 1e-9 * e0 / kR);
+    EXPECT_NEAR(withZpe.high[5] - plain.high[5], e0 / kR, 1e-9 * e0 / kR);
+}
+
+struct RefusedFit {
+    const char* name;
+    Nasa7Temperatures temperatures;
+    std::optional<double> enthalpyOfFormation;
+    double molarMass;
+    Nasa7Fault fault;
+};
+
+class Nasa7Refusals : public ::testing::TestWithParam<RefusedFit> {};
+
+TEST_P(Nasa7Refusals, NameTheCause) {
+    Molecule m = testing::Water();
+    m.molarMass = GetParam().molarMass;
+    const auto fit = FitNasa7(kC, m, GetParam().temperatures, GetParam().enthalpyOfFormation);
+    ASSERT_FALSE(fit.has_value());
+    EXPECT_EQ(fit.error().problem, GetParam().fault.problem);
+    EXPECT_EQ(fit.error().thermo, GetParam().fault.thermo);
+}
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr Nasa7Fault kBadRanges{Nasa7Problem::kTemperatures};
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Engine, Nasa7Refusals, ::testing::Values(
+    RefusedFit{"ZeroLow", {0, 1000, 3000}, {}, 18, kBadRanges},
+    RefusedFit{"LowIsMid", {1000, 1000, 3000}, {}, 18, kBadRanges},
+    RefusedFit{"MidAboveHigh", {200, 3000, 1000}, {}, 18, kBadRanges},
+    RefusedFit{"HighBeyondLimit", {200, 1000, 100000.5}, {}, 18, kBadRanges},
+    RefusedFit{"NaNMid", {200, kNaN, 3000}, {}, 18, kBadRanges},
+    RefusedFit{"NaNEnthalpy", kDefault, kNaN, 18, {Nasa7Problem::kEnthalpyOfFormation}},
+    RefusedFit{"Massless", kDefault, {}, 0, {Nasa7Problem::kThermo, ThermoFault::kMolarMass}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct ReferenceCase {
+    const char* name;
+    std::function<Molecule()> molecule;
+    double temperature;
+};
+
+class ReferenceFunctionsAt : public ::testing::TestWithParam<ReferenceCase> {};
+
+// Their definitions through G (not S), and d(H - Hr)/dT = Cp, d(gef)/dT = (H - Hr)/T^2.
+TEST_P(ReferenceFunctionsAt, FollowTheirDefinitions) {
+    const Molecule m = GetParam().molecule();
+    const double T = GetParam().temperature, dT = 1e-4 * T;
+    const Contribution at = ComputeThermo(kC, m, T)->total;
+    const double hr = ComputeThermo(kC, m, kReferenceTemperature)->total.h;
+    const ReferenceFunctions f = *ComputeReferenceFunctions(kC, m, T);
+    const ReferenceFunctions up = *ComputeReferenceFunctions(kC, m, T + dT);
+    const ReferenceFunctions down = *ComputeReferenceFunctions(kC, m, T - dT);
+    EXPECT_NEAR(f.hMinusHr, at.h - hr, 1e-9 * at.h);
+    EXPECT_NEAR(f.gibbsEnergyFunction, -(at.g - hr) / T, 1e-9 * at.s);
+    EXPECT_NEAR((up.hMinusHr - down.hMinusHr) / (2 * dT), at.cp, 1e-6 * at.cp);
+    EXPECT_NEAR((up.gibbsEnergyFunction - down.gibbsEnergyFunction) / (2 * dT),
+                f.hMinusHr / (T * T), 1e-6 * at.cp / T);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, ReferenceFunctionsAt,
+                         ::testing::Values(ReferenceCase{"WaterCold", testing::Water, 100},
+                                           ReferenceCase{"ArgonHot", testing::Argon, 1000},
+                                           ReferenceCase{"FloppyHot", testing::FloppyMolecule,
+                                                         2500}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReferenceFunctions, AreZeroAndTheEntropyAtTrAndRefuseWhatTheEngineRefuses) {
+    const ReferenceFunctions f = *ComputeReferenceFunctions(kC, testing::Water(), 298.15);
+    EXPECT_EQ(f.hMinusHr, 0);
+    EXPECT_EQ(f.gibbsEnergyFunction, ComputeThermo(kC, testing::Water(), 298.15)->total.s);
+    Molecule massless = testing::Argon();
+    massless.molarMass = 0;
+    EXPECT_EQ(ComputeReferenceFunctions(kC, massless, 500).error(), ThermoFault::kMolarMass);
+    EXPECT_EQ(ComputeReferenceFunctions(kC, testing::Argon(), 0).error(),
+              ThermoFault::kTemperature);
+}
+
+struct GridCase {
+    const char* name;
+    double start, stop, step;
+    std::size_t count;
+    bool endsOnStop;
+    std::optional<GridFault> fault;
+};
+
+class TemperatureGrid : public ::testing::TestWithParam<GridCase> {};
+
+TEST_P(TemperatureGrid, ExpandsOrRefuses) {
+    const GridCase& g = GetParam();
+    const auto grid = ExpandTemperatureGrid(g.start, g.stop, g.step);
+    ASSERT_EQ(grid.has_value(), !g.fault);
+    if (g.fault) {
+        EXPECT_EQ(grid.error(), *g.fault);
+        return;
+    }
+    ASSERT_EQ(grid->size(), g.count);
+    // START + k STEP bit for bit (no running sum), but a last point within 1e-9 of STOP is STOP.
+    for (std::size_t k = 0; k + 1 < g.count; ++k)
+        ASSERT_EQ((*grid)[k], g.start + static_cast<double>(k) * g.step) << k;
+    EXPECT_EQ(grid->back(), g.endsOnStop ? g.stop : g.start + (g.count - 1.0) * g.step);
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Engine, TemperatureGrid, ::testing::Values(
+    GridCase{"Hundreds", 300, 1000, 100, 8, true, {}},
+    GridCase{"StopOffTheGrid", 300, 1050, 100, 8, false, {}},
+    GridCase{"StopJustBelowAPoint", 300, 999.9999, 100, 7, false, {}},
+    // 0.1 + 2 * 0.1 is 0.30000000000000004, and 298.15 + 3 * 0.1 is not 298.45.
+    GridCase{"TenthsEndOnStop", 0.1, 0.3, 0.1, 3, true, {}},
+    GridCase{"TenthsAboveRoomTemperature", 298.15, 298.45, 0.1, 4, true, {}},
+    GridCase{"ThousandTenths", 0, 100, 0.1, 1001, true, {}},
+    GridCase{"SinglePoint", 298.15, 298.15, 5, 1, true, {}},
+    GridCase{"StepBeyondStop", 300, 400, 1000, 1, false, {}},
+    GridCase{"MostPoints", 1, 100000, 1, 100000, true, {}},
+    GridCase{"OnePointTooMany", 1, 100001, 1, 0, false, GridFault::kTooManyPoints},
+    GridCase{"HugeQuotient", 1, 1e300, 1e-300, 0, false, GridFault::kTooManyPoints},
+    GridCase{"StopBelowStart", 1000, 300, 100, 0, false, GridFault::kEmpty},
+    GridCase{"ZeroStep", 300, 1000, 0, 0, false, GridFault::kStep},
+    GridCase{"NegativeStep", 1000, 300, -100, 0, false, GridFault::kStep},
+    GridCase{"InfiniteStop", 300, kInf, 100, 0, false, GridFault::kNotFinite},
+    GridCase{"InfiniteStep", 300, 1000, kInf, 0, false, GridFault::kNotFinite}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+}  // namespace
+}  // namespace moltherm

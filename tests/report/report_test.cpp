@@ -1,0 +1,405 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "report/cantera_yaml.h"
+#include "report/chemkin_thermo.h"
+#include "report/formula.h"
+#include "report/janaf_table.h"
+#include "report/number_format.h"
+#include "report/results_table.h"
+#include "report/summary.h"
+#include "tests/report/nasa7_read_back.h"
+#include "tests/support/worked_examples.h"
+
+namespace moltherm {
+namespace {
+
+using namespace moltherm::testing;
+
+struct FormulaCase {
+    const char* name;
+    const char* text;
+    const char* counts;  // "C2 H6" as read back, or the message of the refusal
+};
+
+class Formulas : public ::testing::TestWithParam<FormulaCase> {};
+
+TEST_P(Formulas, ReadOrRefuse) {
+    const auto formula = ParseFormula(GetParam().text);
+    std::string counts = formula ? "" : formula.error();
+    for (const ElementCount& e : formula ? formula->elements : std::vector<ElementCount>{})
+        counts += (counts.empty() ? "" : " ") + e.symbol + std::to_string(e.count);
+    EXPECT_EQ(counts, GetParam().counts);
+    EXPECT_EQ(formula ? formula->text : GetParam().text, GetParam().text);
+}
+
+constexpr const char* kSymbol =
+    "Invalid formula: an element symbol is a capital letter and an optional small one";
+constexpr const char* kCount =
+    "Invalid formula: an element count is a whole number from 1 to 10924";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Report, Formulas, ::testing::Values(
+    FormulaCase{"Water", "H2O", "H2 O1"}, FormulaCase{"TwoLetterSymbolFirst", "ClH", "Cl1 H1"},
+    FormulaCase{"CountAfterFirstOnly", "F6S", "F6 S1"},
+    FormulaCase{"RepeatsSummed", "CH3CH2OH", "C2 H6 O1"},
+    FormulaCase{"LargestCount", "C10924", "C10924"}, FormulaCase{"Empty", "", "No formula entered"},
+    FormulaCase{"SmallFirstLetter", "h2o", kSymbol}, FormulaCase{"Blank", "H2 O", kSymbol},
+    FormulaCase{"Brackets", "C(CH3)4", kSymbol}, FormulaCase{"ZeroCount", "H0", kCount},
+    FormulaCase{"LeadingZero", "H02", kCount}, FormulaCase{"CountBeyondLimit", "C10925", kCount},
+    FormulaCase{"HugeCount", "H99999999999999999999", kCount},
+    FormulaCase{"SumBeyondLimit", "C10000HC925", kCount}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+enum Kind { kFixed, kExp, kPattern };  // kPattern has no width
+
+struct Field {
+    const char* name;
+    Kind kind;
+    double value;
+    int width, decimals;
+    const char* text;
+};
+
+class NumberFields : public ::testing::TestWithParam<Field> {};
+
+TEST_P(NumberFields, WriteTheExpectedText) {
+    const Field& f = GetParam();
+    const std::string text = f.kind == kFixed ? FormatFixed(f.value, f.width, f.decimals)
+                             : f.kind == kExp ? FormatExp(f.value, f.width, f.decimals)
+                                              : FormatPattern(f.value, f.decimals);
+    EXPECT_EQ(text, f.text);
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+const Field kFields[] = {
+    {"EntropyCell", kFixed, 154.84668849986963, 8, 3, " 154.847"},
+    {"NegativeCell", kFixed, -42.449083, 8, 3, " -42.449"},
+    {"Zero", kFixed, 0, 8, 3, "   0.000"},
+    {"PaddedDecimals", kFixed, 0.5, 8, 3, "   0.500"},
+    {"ExactlyFull", kFixed, 9999.9994, 8, 3, "9999.999"},
+    {"RoundsPastWidth", kFixed, 9999.9996, 8, 3, "********"},
+    {"NegativeExactlyFull", kFixed, -999.999, 8, 3, "-999.999"},
+    {"NegativePastWidth", kFixed, -1000, 8, 3, "********"},
+    {"RowNumber", kFixed, 1, 3, 0, " 1."},
+    {"RowNumberPastWidth", kFixed, 123, 3, 0, "***"},
+    {"NegativeHalfAwayFromZero", kFixed, -2.5, 3, 0, "-3."},
+    {"HalfOfShortestForm", kFixed, 2.675, 6, 2, "  2.68"},  // exactly 2.67499999...
+    {"HalfOfShortestFormBelowOne", kFixed, 0.125, 8, 2, "    0.13"},
+    {"HalfOfLastPlace", kFixed, 0.0005, 8, 3, "   0.001"},
+    {"BelowHalfOfLastPlace", kFixed, 0.0004, 8, 3, "   0.000"},
+    {"CarryIntoNewDigit", kFixed, 999.9995, 8, 3, "1000.000"},
+    {"VibrationalQ", kFixed, 1.07186500347, 12, 8, "  1.07186500"},
+    {"Huge", kFixed, 1e20, 8, 3, "********"},
+    {"NegativeRoundsToZeroUnsigned", kFixed, -0.0004, 8, 3, "   0.000"},
+    {"NegativeRoundsAway", kFixed, -0.0005, 8, 3, "  -0.001"},
+    {"NotFinite", kFixed, kInf, 8, 3, "********"},
+    {"ZeroWidth", kFixed, 1, 0, 0, ""},
+    // Past the shortest form's digits a field shows the double's exact digits: 10^23 is
+    // 99999999999999991611392 as a double.
+    {"ExactDigitsBelowShortestExponent", kFixed, 1e23, 26, 2, "99999999999999991611392.00"},
+    {"ManyDecimals", kPattern, 10.59, 0, 6, "10.590000"},
+    {"NegativePattern", kPattern, -0.25, 0, 1, "-0.3"},
+    {"SixteenDigitsExact", kPattern, 9.7, 0, 15, "9.699999999999999"},
+    {"TwentyDecimalsExact", kPattern, 0.1, 0, 20, "0.10000000000000000555"},
+    {"SixteenDigitsOfShortestForm", kPattern, 1.0000000000000695, 0, 15, "1.000000000000070"},
+    {"MolarMassPast17Digits", kPattern, 123456789012345678901.0, 0, 3, "123456789012345683968.000"},
+    {"TotalQ", kExp, 6.055782069162969e30, 10, 4, "6.0558E+30"},
+    {"MantissaCarry", kExp, 99999.7, 12, 4, "  1.0000E+05"},
+    {"NegativeExponent", kExp, 1.5e-5, 10, 4, "1.5000E-05"},
+    {"ThreeDigitExponent", kExp, 1e100, 12, 4, " 1.0000E+100"},
+    {"ThreeDigitExponentPastWidth", kExp, 1e100, 10, 4, "**********"},
+    {"NegativePastWidthExp", kExp, -1.5e-5, 10, 4, "**********"},
+    {"NegativeExp", kExp, -1.5e-5, 12, 4, " -1.5000E-05"},
+    {"ZeroExp", kExp, 0, 10, 4, "0.0000E+00"},
+    {"OneExp", kExp, 1, 10, 4, "1.0000E+00"},
+    {"CarryAtTen", kExp, 9.99995, 10, 4, "1.0000E+01"},
+    {"ShortestFormRoundsUp", kExp, 2.675, 8, 2, "2.68E+00"},
+    {"NotFiniteExp", kExp, -kInf, 10, 4, "**********"},
+    {"ZeroWidthExp", kExp, 1, 0, 0, ""},
+    // Subnormal doubles: their shortest forms have few digits, the field shows their own.
+    {"Subnormal", kExp, 9.8763722603665184e-321, 12, 4, " 9.8764E-321"},
+    {"SubnormalTwoDigitShortestForm", kExp, 3.2e-322, 12, 4, " 3.2114E-322"},
+    {"SubnormalBelowShortestExponent", kExp, 1e-320, 12, 4, " 9.9999E-321"},
+    {"SmallestSubnormal", kExp, -5e-324, 12, 4, "-4.9407E-324"}};
+INSTANTIATE_TEST_SUITE_P(Values, NumberFields, ::testing::ValuesIn(kFields),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NumberFieldsDeathTest, NegativeWidthOrDecimalsAreABrokenContract) {
+    EXPECT_DEATH(FormatFixed(1, 8, -1), "decimals >= 0");
+    EXPECT_DEATH(FormatExp(1, 10, -1), "decimals >= 0");
+    EXPECT_DEATH(FormatFixed(1, -1, 0), "width >= 0");
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    EXPECT_EQ(start, text.size()) << "text must end in CR LF";
+    return lines;
+}
+
+// The tables of the molecule at each temperature in turn, as "New T" appends them.
+std::string Tables(const CalcInputTexts& texts, std::initializer_list<const char*> temperatures) {
+    CalcSession session = testing::CalculatedSession(texts);
+    session.ClearTables();
+    for (const char* t : temperatures)
+        EXPECT_TRUE(session.AddTable(t, texts.vibDegeneracies, texts.elecDegeneracies)) << t;
+    return session.record().tableText;
+}
+
+TEST(ResultsTable, Cl2AtTwoTemperaturesByteForByte) {
+    EXPECT_EQ(Tables(testing::Cl2Texts(), {"298.15", "1000"}), testing::kCl2Tables);
+}
+
+TEST(ResultsTable, ArgonAtomLinesAndLineLengths) {
+    const std::vector<std::string> lines = Lines(Tables(testing::ArgonTexts(), {"298.15"}));
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[1],
+              "  q            : 6.0558E+30     1.000    1.00000000     1.000    6.0558E+30");
+    EXPECT_EQ(lines[3],
+              "  S/(J/(K mol)):  154.847       0.000       0.000       0.000     154.847");
+    EXPECT_EQ(lines[8],
+              "  G/(kJ/mol)   :  -39.970       0.000       0.000       0.000     -39.970");
+    EXPECT_EQ(lines[9], "");
+}
+
+TEST(ResultsTable, HeadingKeepsColumnNamesInPlace) {
+    const ThermoResults r;
+    const std::string names = "translational rotational vibrational  electronic     total";
+    EXPECT_EQ(Lines(FormatResultsTable(5, r, 1))[0], "5.00K" + std::string(10, ' ') + names);
+    EXPECT_EQ(Lines(FormatResultsTable(1000, r, 1))[0], "1000.00K" + std::string(7, ' ') + names);
+    EXPECT_EQ(Lines(FormatResultsTable(12345678901.0, r, 1))[0], "12345678901.00K" + names);
+    // Too long for the heading: the temperature stands on a line of its own.
+    const std::vector<std::string> lines = Lines(FormatResultsTable(1e11, r, 1));
+    EXPECT_EQ(lines[0], "100000000000.00K");
+    EXPECT_EQ(lines[1], std::string(15, ' ') + names);
+    EXPECT_EQ(lines[2].substr(0, 17), "  q            : ");
+}
+
+TEST(ResultsTable, CellThatDoesNotFitShowsAsterisksAndKeepsTheLayout) {
+    ThermoResults r;
+    r.trans.q = r.total.q = r.rot.q = r.vib.q = r.elec.q = 1;
+    r.rot.s = 123456.0;
+    r.total.u = -2e6;  // -2000 kJ/mol
+    const std::vector<std::string> lines = Lines(FormatResultsTable(298.15, r, 1));
+    EXPECT_EQ(lines[3],
+              "  S/(J/(K mol)):    0.000    ********       0.000       0.000       0.000");
+    EXPECT_EQ(lines[5],
+              "  U/(kJ/mol)   :    0.000       0.000       0.000       0.000    ********");
+}
+
+class Summary : public ::testing::Test {
+  protected:
+    const std::vector<double> ground{0};
+    const std::vector<std::string> groundDegen{"1"};
+    SummaryInput in = [this] {
+        SummaryInput in;
+        in.stamp = testing::kReportDate + "  " + testing::kReportTime;
+        in.elecEnergy = ground, in.elecDegeneracies = groundDegen;
+        return in;
+    }();
+};
+
+TEST_F(Summary, LinearMoleculeWorkedExample) {
+    const std::vector<double> freq{2990.95};
+    in.name = "HCl", in.nAtoms = 2, in.molarMass = 36.461, in.sigmaText = "1", in.rotConst1 = 10.59;
+    in.vibFreq = freq;
+    in.vibDegeneracies = groundDegen;
+    EXPECT_EQ(FormatSummary(in), testing::kHclSummary);
+}
+
+TEST_F(Summary, AtomHasNoRotationalOrVibrationalLines) {
+    in.name = "Ar", in.nAtoms = 1, in.molarMass = 39.948, in.sigmaText = "1";
+    EXPECT_EQ(FormatSummary(in), testing::kArgonSummary);
+}
+
+TEST_F(Summary, NonlinearRowsLevelsAndTextsAsTheyStand) {
+    const std::vector<double> freq{3657, 1595, 1000000};
+    const std::vector<std::string> degen{"1", "02", "1"};
+    const std::vector<double> levels{0, 500, 1234.567};
+    const std::vector<std::string> levelDegen{"2", "1", "3"};
+    in.name = "  water", in.nAtoms = 3, in.linear = false, in.molarMass = 1, in.sigmaText = "2";
+    in.rotConst1 = 27.877, in.rotConst2 = 14.512, in.rotConst3 = 9.285;
+    in.vibFreq = freq, in.vibDegeneracies = degen, in.elecEnergy = levels;
+    in.elecDegeneracies = levelDegen;
+    const std::string s = FormatSummary(in);
+    for (const char* part :
+         {"Gas phase nonlinear molecule   water.\r\n", "Molar Mass = 1.000 g/mol.\r\n",
+          "Rotational Constants: 27.877000/cm,  14.512000/cm,  9.285000/cm.\r\n",
+          " 1.  3657.00   (1)\r\n 2.  1595.00   (02)\r\n 3.*********   (1)\r\n",
+          "  0.        0.00   (2)\r\n  1.      500.00   (1)\r\n  2.     1234.57   (3)\r\n\r\n"})
+        EXPECT_NE(s.find(part), std::string::npos) << part;
+    EXPECT_EQ(s.substr(s.size() - 4), "\r\n\r\n");
+}
+
+TEST_F(Summary, AtomNameKeepsLeadingBlanks) {
+    in.name = " He";
+    in.molarMass = 4.0026;
+    EXPECT_NE(FormatSummary(in).find("Gas phase  He atom.\r\n"), std::string::npos);
+}
+
+// Both texts read back follow the engine; Chemkin's E15.8 keeps nine digits, Cantera all.
+TEST(Nasa7Texts, ReadBackFollowsTheEngine) {
+    const std::vector<FittedMolecule> fitted = FittedMolecules();
+    std::vector<Nasa7Species> species;
+    for (const FittedMolecule& f : fitted) species.push_back(f.species);
+    const auto chemkin = FormatChemkinThermo(species, {}, "\n");
+    ASSERT_TRUE(chemkin.has_value()) << chemkin.error();
+    for (const bool isChemkin : {true, false}) {
+        const std::vector<ReadSpecies> read =
+            isChemkin ? ReadChemkinEntries(*chemkin)
+                      : ReadCanteraSpecies(FormatCanteraSpecies(species, "\n"));
+        ASSERT_EQ(read.size(), 3u);
+        const char* compositions[] = {"H2 O1", "C1 O2", "C2 H4 O2"};
+        for (std::size_t k = 0; k < 3; ++k)
+            ExpectFollowsTheEngine(fitted[k], read[k], compositions[k], isChemkin ? 5e-9 : 0);
+    }
+}
+
+constexpr const char* kDeviations =
+    " HOCl: largest deviations 200-1000 K: Cp 0.013 J/(K mol), H 0.003 kJ/mol, S 0.004 J/(K mol)"
+    "\r\n%s HOCl: largest deviations 1000-3000 K: Cp 0.020 J/(K mol), H 0.005 kJ/mol, S 0.005 "
+    "J/(K mol)\r\n%s HOCl: H(298.15 K) = 9.905 kJ/mol, moltherm's enthalpy measured from the "
+    "lowest level (no enthalpy of formation given)\r\n";
+
+std::string Deviations(const char* mark) {
+    std::string text = mark + std::string(kDeviations);
+    for (std::size_t at; (at = text.find("%s")) != std::string::npos;) text.replace(at, 2, mark);
+    return text;
+}
+
+TEST(CanteraYaml, HandmadeFitByteForByte) {
+    EXPECT_EQ(FormatCanteraSpecies({HandmadeSpecies()}, "\r\n"),
+              "# NASA-7 polynomials fitted by moltherm to its ideal-gas Cp, H and S\r\n"
+              "species:\r\n" +
+                  Deviations("#") +
+                  "- name: \"HOCl\"\r\n"
+                  "  composition: {H: 1, O: 1, Cl: 1}\r\n"
+                  "  thermo:\r\n"
+                  "    model: NASA7\r\n"
+                  "    temperature-ranges: [200.0, 1000.0, 3000.0]\r\n"
+                  "    reference-pressure: 1 bar\r\n"
+                  "    data:\r\n"
+                  "    - [3.5, -0.00125, 2.5e-06, -1.5e-09, 3.125e-13, -1234.5, 6.75]\r\n"
+                  "    - [4.25, 0.0015, -4.5e-07, 6.25e-11, -4.0e-15, -1500.25, 1.125]\r\n"
+                  "    note: \"moltherm ideal-gas fit, formula HOCl, H(298.15 K) measured from "
+                  "the lowest level\"\r\n");
+}
+
+// Quotes and escapes in names, symbols a YAML 1.1 reader takes for booleans, an empty list.
+TEST(CanteraYaml, QuotesWhatAReaderCouldMisread) {
+    Nasa7Species s = HandmadeSpecies();
+    s.name = "say \"hi\"\\\n";
+    s.formula = *ParseFormula("NYNoOn");
+    s.fit.fromEnthalpyOfFormation = true;
+    const std::string text = FormatCanteraSpecies({s}, "\n");
+    for (const char* part : {"\n- name: \"say \\\"hi\\\"\\\\\\x0a\"\n",
+                             "\n# say \"hi\"\\ : H(298.15 K) = 9.905 kJ/mol, the enthalpy of "
+                             "formation given\n",
+                             "composition: {\"N\": 1, \"Y\": 1, \"No\": 1, \"On\": 1}",
+                             "H(298.15 K) the enthalpy of formation given\"\n"})
+        EXPECT_NE(text.find(part), std::string::npos) << part << " in\n" << text;
+    EXPECT_EQ(
+        FormatCanteraSpecies({}, "\n"),
+        "# NASA-7 polynomials fitted by moltherm to its ideal-gas Cp, H and S\nspecies: []\n");
+}
+
+TEST(ChemkinThermo, HandmadeFitByteForByte) {
+    const auto text = FormatChemkinThermo({HandmadeSpecies()}, {}, "\r\n");
+    ASSERT_TRUE(text.has_value()) << text.error();
+    EXPECT_EQ(*text,
+              "! NASA-7 polynomials fitted by moltherm to its ideal-gas Cp, H and S; standard "
+              "state 1 bar\r\nTHERMO\r\n   200.000  1000.000  3000.000\r\n" +
+                  Deviations("!") +
+                  "HOCl                    H   1O   1Cl  1     G   200.000  3000.0001000.000      "
+                  "1\r\n"
+                  " 4.25000000E+00 1.50000000E-03-4.50000000E-07 6.25000000E-11-4.00000000E-15    "
+                  "2\r\n"
+                  "-1.50025000E+03 1.12500000E+00 3.50000000E+00-1.25000000E-03 2.50000000E-06    "
+                  "3\r\n"
+                  "-1.50000000E-09 3.12500000E-13-1.23450000E+03 6.75000000E+00                   "
+                  "4\r\nEND\r\n");
+}
+
+struct EntryCase {
+    const char* name;
+    std::function<void(Nasa7Species&)> change;
+    const char* refusal;  // nullptr when the entry is written
+};
+
+class ChemkinEntries : public ::testing::TestWithParam<EntryCase> {};
+
+TEST_P(ChemkinEntries, AreWrittenOrRefusedAtTheirLimits) {
+    Nasa7Species s = HandmadeSpecies();
+    GetParam().change(s);
+    const auto text = FormatChemkinThermo({s}, s.fit.temperatures, "\n");
+    ASSERT_EQ(text.has_value(), GetParam().refusal == nullptr);
+    EXPECT_EQ(text ? ReadChemkinEntries(*text).at(0).name : text.error(),
+              text ? s.name : GetParam().refusal);
+}
+
+auto Name(const char* name) {
+    return [=](Nasa7Species& s) { s.name = name; };
+}
+auto Formula(const char* f) {
+    return [=](Nasa7Species& s) { s.formula = *ParseFormula(f); };
+}
+auto Mid(double mid) {
+    return [=](Nasa7Species& s) { s.fit.temperatures = {200, mid, 20000}; };
+}
+auto A6(double a6) {
+    return [=](Nasa7Species& s) { s.fit.low[5] = a6; };
+}
+constexpr const char* kBadName =
+    ": a Chemkin species name is 1 to 18 printable characters without blanks";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Report, ChemkinEntries, ::testing::Values(
+    EntryCase{"EighteenCharacterName", Name("A23456789012345678"), {}},
+    EntryCase{"NineteenCharacterName", Name("A234567890123456789"),
+              "A234567890123456789: a Chemkin species name is 1 to 18 printable characters without blanks"},
+    EntryCase{"NameWithBlank", Name("H O"),
+              "H O: a Chemkin species name is 1 to 18 printable characters without blanks"},
+    EntryCase{"EmptyName", Name(""), kBadName},
+    EntryCase{"FourElements", Formula("CHNO"), {}},
+    EntryCase{"FiveElements", Formula("CHNOS"), "HOCl: a Chemkin entry holds at most four elements"},
+    EntryCase{"NineHundredNinetyNineAtoms", Formula("C999H"), {}},
+    EntryCase{"ThousandAtoms", Formula("C1000H"),
+              "HOCl: a Chemkin entry holds at most 999 atoms of one element"},
+    EntryCase{"WidestMiddleTemperature", Mid(9999.999), {}},
+    EntryCase{"MiddleTemperatureTooWide", Mid(10000),
+              "HOCl: a temperature does not fit its Chemkin field (F10.3, TMID F8.3)"},
+    EntryCase{"LargestCoefficient", A6(-9.99e99), {}},
+    EntryCase{"CoefficientTooLarge", A6(-1e100), "HOCl: a coefficient does not fit Chemkin's E15.8 field"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(JanafTable, TwoMoleculesByteForByte) {
+    const JanafMolecule water{"water",
+                              "H2O",
+                              {{"298.15", 33.4815, 188.7184, {0, 188.7184}},
+                               {" 1000 ", 41.0245, 232.4665, {25903.46, 206.5630}}}};
+    const JanafMolecule unnamed{"no\r\nformula", "", {{"1e4", 59.5, 300.25, {-0.0004, 1e10}}}};
+    const std::string heading =
+        ": standard state 1 bar, Tr = 298.15 K\r\n"
+        "         T            Cp             S  -[G-H(Tr)]/T       H-H(Tr)\r\n"
+        "         K     J/(K mol)     J/(K mol)     J/(K mol)        kJ/mol\r\n";
+    EXPECT_EQ(FormatJanafTables({water, unnamed}, "\r\n"),
+              "water (H2O)" + heading +
+                  "    298.15        33.482       188.718       188.718         0.000\r\n"
+                  "      1000        41.025       232.467       206.563        25.903\r\n\r\n"
+                  "no  formula" +
+                  heading +
+                  "       1e4        59.500       300.250 10000000000.000         0.000\r\n");
+}
+
+}  // namespace
+}  // namespace moltherm
