@@ -26,8 +26,8 @@ TEST(JanafFormat, RowsAreTheEnginesTotalsAtThreeDecimals) {
         RunInProcess({ExamplePath("h2o.json"), ExamplePath("cl2.json"), "-T", "298.15", "-T",
                       "300:1000:350", "--format", "janaf", "--pressure", "1atm"});
     ASSERT_EQ(std::pair(run.exitCode, run.err), std::pair(0, std::string()));
-    EXPECT_TRUE(run.out.starts_with("H2O: standard state 1 atm, Tr = 298.15 K\n")) << run.out;
-    EXPECT_NE(run.out.find("\n\nCl2: standard state 1 atm"), std::string::npos) << run.out;
+    EXPECT_TRUE(run.out.starts_with("H2O (H2O): standard state 1 atm, Tr = 298.15 K\n")) << run.out;
+    EXPECT_NE(run.out.find("\n\nCl2 (Cl2): standard state 1 atm"), std::string::npos) << run.out;
     const auto rows = FiveNumberRows(run.out);
     ASSERT_EQ(rows.size(), 8u) << run.out;
     const double temperatures[] = {298.15, 300, 650, 1000};
