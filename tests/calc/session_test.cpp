@@ -64,5 +64,21 @@ TEST(CalcSession, NewTStoresTheTemperatureReadAndRereadsDegeneracies) {
     EXPECT_NEAR(session.results().elec.s, 8.3145112119486 * std::log(2.0), 1e-12);
 }
 
+// The summary names the standard state in force, and only it changes.
+TEST(CalcSession, SummaryNamesTheStandardState) {
+    CalcSession session;
+    ThermoOptions options;
+    options.standardState.value = 50;
+    options.standardState.unit = PressureUnit::kKPa;
+    session.SetOptions(options);
+    session.record().nModes = 1;
+    ASSERT_TRUE(session.Calc(HclTexts(), kReportDate + "  " + kReportTime));
+    std::string expected = kHclSummary;
+    const std::string plain = "All data for 1 mole at 1 bar.";
+    ASSERT_NE(expected.find(plain), std::string::npos);
+    expected.replace(expected.find(plain), plain.size(), "All data for 1 mole at 50 kPa.");
+    EXPECT_EQ(session.record().summaryText, expected);
+}
+
 }  // namespace
 }  // namespace moltherm
