@@ -1,5 +1,6 @@
 #include "cli/run.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "calc/molecule_reader.h"
 #include "cli/command_line.h"
@@ -15,6 +17,7 @@
 #include "cli/molecule_calc.h"
 #include "cli/nasa7_writer.h"
 #include "cli/outcome_writer.h"
+#include "cli/parallel_for.h"
 #include "cli/qc_molecule.h"
 #include "qcio/read_qc_file.h"
 
@@ -98,29 +101,37 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
     const std::unique_ptr<OutcomeWriter> writer = MakeOutcomeWriter(io.out, style);
     const PhysicalConstants constants;
     bool anyRefused = false;
-    const auto compute = [&](MoleculeEntry entry, const std::optional<MoleculeProblem>& problem,
-                             const std::optional<std::string>& error) {
-        const std::string label = entry.label;
+    // What a molecule gives, found without a visible effect, so that many can be found at once.
+    const auto outcomeOf = [&](MoleculeEntry entry, const std::optional<MoleculeProblem>& problem,
+                               const std::optional<std::string>& error) {
         MoleculeOutcome outcome;
         if (error) {
             outcome.entry = std::move(entry);
             outcome.error = *error;
-        } else {
-            outcome = CalculateMolecule(constants, std::move(entry), options.temperatures,
-                                        style.stamp, options.thermo, problem);
-            // The tables count from H(298.15 K).
-            if (outcome.ok() && options.format == OutputFormat::kJanaf && outcome.referenceProblem)
-                outcome.error = outcome.referenceProblem;
-            if (outcome.ok() && (options.format == OutputFormat::kChemkin ||
-                                 options.format == OutputFormat::kCantera)) {
-                auto species =
-                    FitForExport(constants, outcome, options.nasa7, options.thermo, options.format);
-                if (species)
-                    outcome.nasa7 = std::move(*species);
-                else
-                    outcome.error = species.error();
-            }
+            return outcome;
         }
+        outcome = CalculateMolecule(constants, std::move(entry), options.temperatures, style.stamp,
+                                    options.thermo, problem);
+        // The tables count from H(298.15 K).
+        if (outcome.ok() && options.format == OutputFormat::kJanaf && outcome.referenceProblem)
+            outcome.error = outcome.referenceProblem;
+        if (outcome.ok() && (options.format == OutputFormat::kChemkin ||
+                             options.format == OutputFormat::kCantera)) {
+            auto species =
+                FitForExport(constants, outcome, options.nasa7, options.thermo, options.format);
+            if (species)
+                outcome.nasa7 = std::move(*species);
+            else
+                outcome.error = species.error();
+        }
+        return outcome;
+    };
+    const auto warn = [&](const std::string& label, const std::vector<std::string>& warnings) {
+        if (!warnings.empty()) writer->flush();
+        for (const std::string& warning : warnings)
+            io.err << kProgramName << ": " << label << ": warning: " << warning << '\n';
+    };
+    const auto emit = [&](const std::string& label, const MoleculeOutcome& outcome) {
         if (!outcome.ok()) {
             anyRefused = true;
             // On a terminal the message then stands after the molecules before it.
@@ -130,24 +141,40 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
         writer->write(outcome);
     };
 
+    // A molecule file's molecules are computed a batch at a time on every core, then written
+    // in their order, so the output is the same as one by one.
+    struct Computed {
+        std::string label;
+        std::vector<std::string> warnings;
+        MoleculeOutcome outcome;
+    };
+    constexpr std::size_t kBatch = 256;
+    const unsigned threads = AvailableThreads();
+
     writer->begin();
     for (const Input& input : inputs) {
         if (input.quantumChemistry) {
             QcMoleculeRead read = ReadQcMolecule(input.path, input.text, options.imaginary);
             writer->flush();
-            for (const std::string& warning : read.warnings)
-                io.err << kProgramName << ": " << read.entry.label << ": warning: " << warning
-                       << '\n';
-            compute(std::move(read.entry), std::nullopt, read.error);
+            warn(read.entry.label, read.warnings);
+            const std::string label = read.entry.label;
+            emit(label, outcomeOf(std::move(read.entry), std::nullopt, read.error));
             continue;
         }
-        for (std::size_t i = 0; i < input.molecules.size(); ++i) {
-            MoleculeRead read = ReadMolecule(input.molecules[i], i + 1);
-            if (!read.entry.warnings.empty()) writer->flush();
-            for (const std::string& warning : read.entry.warnings)
-                io.err << kProgramName << ": " << read.entry.label << ": warning: " << warning
-                       << '\n';
-            compute(std::move(read.entry), read.problem, std::nullopt);
+        const std::size_t total = input.molecules.size();
+        for (std::size_t first = 0; first < total; first += kBatch) {
+            std::vector<Computed> batch(std::min(kBatch, total - first));
+            ParallelFor(batch.size(), threads, [&](std::size_t k) {
+                MoleculeRead read = ReadMolecule(input.molecules[first + k], first + k + 1);
+                Computed& c = batch[k];
+                c.label = read.entry.label;
+                c.warnings = read.entry.warnings;
+                c.outcome = outcomeOf(std::move(read.entry), read.problem, std::nullopt);
+            });
+            for (const Computed& c : batch) {
+                warn(c.label, c.warnings);
+                emit(c.label, c.outcome);
+            }
         }
     }
     writer->end();

@@ -304,5 +304,20 @@ TEST(EachFormat, RefusedMoleculesAreNamedAndLeaveTheOthersWritten) {
                                   empty + "\"" + errors[4] + "\"", rows[7], ""}));
 }
 
+// Many molecules, computed in batches on every core, give what each gives alone, in their order.
+TEST(EachFormat, ManyMoleculesGiveWhatEachGivesAlone) {
+    std::string input = "[", out, err;
+    for (int i = 0; i < 600; ++i) {
+        const std::string molecule =
+            R"({"name": "A)" + std::to_string(i) + R"(", "atoms": 1)" +
+            (i % 7 == 3 ? "" : ", \"molar_mass\": " + std::to_string(4 + i)) + "}";
+        input += (i ? "," : "") + molecule;
+        const RunResult alone = RunInProcess({"-", "--format", "csv"}, molecule);
+        out += (i ? alone.out.substr(alone.out.find('\n') + 1) : alone.out);
+        err += alone.err;
+    }
+    EXPECT_EQ(RunInProcess({"-", "--format", "csv"}, input + "]"), (RunResult{1, out, err}));
+}
+
 }  // namespace
 }  // namespace moltherm::cli::testing

@@ -1,0 +1,27 @@
+#include "cli/parallel_for.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace moltherm::cli {
+
+void ParallelFor(std::size_t count, unsigned threads,
+                 const std::function<void(std::size_t)>& work) {
+    std::atomic<std::size_t> next{0};
+    const auto drain = [&] {
+        for (std::size_t i = next++; i < count; i = next++) work(i);
+    };
+    const std::size_t helpers = std::min<std::size_t>(std::max(threads, 1U), count);
+    std::vector<std::jthread> pool;
+    // The calling thread is one of the workers.
+    for (std::size_t t = 1; t < helpers; ++t) pool.emplace_back(drain);
+    drain();
+}
+
+unsigned AvailableThreads() {
+    return std::max(std::thread::hardware_concurrency(), 1U);
+}
+
+}  // namespace moltherm::cli
