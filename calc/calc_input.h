@@ -35,18 +35,18 @@ struct CalcInputTexts {
 // Reads and checks the texts in the window's fixed order (name, temperature, molar mass,
 // electronic energies, then for molecules the rotational constants and the wavenumbers), storing
 // each field into `record` as it is read; a refused text leaves what was stored before it. The
-// row and level counts are record.nModes and record.lastLevel. Besides the negative values, zero
+// row and level counts are data.nModes and data.lastLevel. Besides the negative values, zero
 // temperature, rotational constants and wavenumbers are refused with their group's message, and
 // so is any input whose results cannot be represented, with the message of the field at fault,
 // so that a successful read always computes. Returns the molecule, or the first failure.
 Expected<Molecule, std::string> ReadCalcInput(const PhysicalConstants& c, const CalcInputTexts& in,
-                                              MolecularData& record,
+                                              MolecularData& data,
                                               const ThermoOptions& options = {});
 
 // The record's molecule, with the degeneracies converted from their texts (rows 1..nModes as
 // [0..nModes-1], levels 0..lastLevel): "Invalid degeneracy" for one that is not a whole number
 // of at least 1.
-Expected<Molecule, std::string> MoleculeOf(const MolecularData& record,
+Expected<Molecule, std::string> MoleculeOf(const MolecularData& data,
                                            std::span<const std::string> vibDegeneracies,
                                            std::span<const std::string> elecDegeneracies);
 
@@ -55,6 +55,6 @@ Expected<Molecule, std::string> MoleculeOf(const MolecularData& record,
 std::optional<std::string> TemperatureProblem(std::string_view text);
 
 // transCoef, and for molecules rotCoef and rotExponent, of the stored record.
-void StoreCoefficients(const PhysicalConstants& c, MolecularData& record);
+void StoreCoefficients(const PhysicalConstants& c, MolecularData& data);
 
 }  // namespace moltherm

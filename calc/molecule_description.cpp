@@ -29,7 +29,7 @@ bool Agree(const std::vector<double>& printed, const std::vector<double>& percei
 
 std::string ExactText(double value) {
     char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    auto* const end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     return std::string(buffer, end);
 }
 

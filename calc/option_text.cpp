@@ -70,7 +70,7 @@ Expected<StandardState, std::string> ParseConcentration(std::string_view text) {
 }
 
 Expected<double, std::string> ParseScaleFactor(std::string_view what, std::string_view text) {
-    const auto factor = PositiveNumber(what, Trim(text));
+    auto factor = PositiveNumber(what, Trim(text));
     if (!factor) return factor;
     if (*factor > 2) return Unexpected{std::string(what) + " must be at most 2"};
     return factor;

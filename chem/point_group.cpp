@@ -20,11 +20,8 @@ using Eigen::Vector3d;
 constexpr double kSameAxisCosine = 0.99;
 
 Matrix3d ToMatrix(const SymmetryOperation& op) {
-    Matrix3d m;
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) m(i, j) = op.matrix[static_cast<std::size_t>(3 * i + j)];
-    }
-    return m;
+    // The nine numbers run row by row.
+    return Eigen::Map<const Eigen::Matrix<double, 3, 3, Eigen::RowMajor>>(op.matrix.data());
 }
 
 // The axis of a rotation, or of the rotation part (-S) of an improper operation S: the direction

@@ -12,6 +12,8 @@ namespace moltherm::chem {
 namespace {
 
 using Eigen::Matrix3d;
+// A SymmetryOperation's nine numbers, row by row.
+using RowMajor3d = Eigen::Matrix<double, 3, 3, Eigen::RowMajor>;
 using Eigen::Vector3d;
 
 constexpr double kSameMass = 1e-3;  // [u]: masses as printed by programs, to 4 or more decimals
@@ -81,8 +83,8 @@ Matrix3d Fit(const CentredAtoms& m, const std::vector<int>& image, bool proper) 
         correlation += m.r[static_cast<std::size_t>(image[i])] * m.r[i].transpose();
     }
     const Eigen::JacobiSVD<Matrix3d> svd(correlation, Eigen::ComputeFullU | Eigen::ComputeFullV);
-    const Matrix3d u = svd.matrixU();
-    const Matrix3d v = svd.matrixV();
+    const Matrix3d& u = svd.matrixU();
+    const Matrix3d& v = svd.matrixV();
     Matrix3d handedness = Matrix3d::Identity();
     const bool rotation = (u * v.transpose()).determinant() > 0;
     handedness(2, 2) = rotation == proper ? 1 : -1;
@@ -153,9 +155,7 @@ std::pair<std::size_t, std::size_t> ReferenceAtoms(const CentredAtoms& m, double
 
 std::array<double, 9> ToArray(const Matrix3d& op) {
     std::array<double, 9> a{};
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) a[static_cast<std::size_t>(3 * i + j)] = op(i, j);
-    }
+    Eigen::Map<RowMajor3d>(a.data()) = op;
     return a;
 }
 
@@ -227,10 +227,7 @@ bool IsGroup(const std::vector<SymmetryOperation>& ops) {
 bool MapsOntoItself(std::span<const Atom> atoms, const std::array<double, 9>& matrix,
                     double tolerance) {
     const CentredAtoms m = Centre(atoms);
-    Matrix3d op;
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) op(i, j) = matrix[static_cast<std::size_t>(3 * i + j)];
-    }
+    const Matrix3d op = Eigen::Map<const RowMajor3d>(matrix.data());
     std::vector<int> image;
     return Match(m, op, tolerance, image);
 }

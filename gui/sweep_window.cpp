@@ -1,5 +1,7 @@
 #include "gui/sweep_window.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
@@ -54,16 +56,16 @@ QLineEdit* AddField(QHBoxLayout& row, const QString& label, double value, QWidge
 
 }  // namespace
 
-SweepWindow::SweepWindow(const Molecule& molecule, const ThermoOptions& options,
-                         const std::string& name, QWidget* parent,
-                         const PhysicalConstants& constants)
+SweepWindow::SweepWindow(Molecule molecule, const ThermoOptions& options, std::string name,
+                         QWidget* parent, const PhysicalConstants& constants)
     : QMainWindow(parent),
-      molecule_(molecule),
+      molecule_(std::move(molecule)),
       options_(options),
-      name_(name),
+      name_(std::move(name)),
       constants_(constants),
       model_(this) {
-    setWindowTitle(QStringLiteral("%1 \u2014 Temperature Sweep").arg(QString::fromStdString(name)));
+    setWindowTitle(
+        QStringLiteral("%1 \u2014 Temperature Sweep").arg(QString::fromStdString(name_)));
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
 

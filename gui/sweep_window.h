@@ -34,7 +34,7 @@ class SweepWindow final : public QMainWindow {
     using Nasa7Dialogs =
         std::function<std::optional<Nasa7Choice>(QWidget* parent, const std::string& name)>;
 
-    SweepWindow(const Molecule& molecule, const ThermoOptions& options, const std::string& name,
+    SweepWindow(Molecule molecule, const ThermoOptions& options, std::string name,
                 QWidget* parent = nullptr, const PhysicalConstants& constants = {});
 
     // The dialogs of "Export NASA-7…"; the action stays disabled while none are set.

@@ -17,7 +17,7 @@ namespace moltherm::qcio {
 namespace {
 
 // Banners sit near the top; a damaged or foreign file is not searched to its end.
-constexpr std::size_t kHeadSize = 64 * 1024;
+constexpr std::size_t kHeadSize = std::size_t{64} * 1024;
 
 std::string_view FirstNonBlankLine(std::string_view text) {
     for (std::string_view line : SplitLines(text.substr(0, kHeadSize))) {

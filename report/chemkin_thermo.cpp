@@ -14,7 +14,7 @@ constexpr int kMaxCount = 999;  // I3
 constexpr int kCoefficientsPerLine = 5;
 
 // Appends a fixed-format field, or says that the value does not fit it.
-bool AppendField(std::string& out, std::string field) {
+bool AppendField(std::string& out, const std::string& field) {
     if (field.find('*') != std::string::npos) return false;
     out += field;
     return true;

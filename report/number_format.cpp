@@ -95,7 +95,7 @@ void AppendFixedPoint(std::string& out, double value, int width, int decimals) {
         value == 0 ? from : AppendRoundedDigits(out, value, decimals, true).first;
     const std::size_t text = out.size();
     const std::size_t count = text - first;
-    const std::size_t places = static_cast<std::size_t>(decimals);
+    const auto places = static_cast<std::size_t>(decimals);
     const std::size_t integers = count > places ? count - places : 0;
     const bool minus = value < 0 && count > 0;
     const std::size_t length = minus + std::max<std::size_t>(integers, 1) + 1 + places;
@@ -131,13 +131,13 @@ void AppendFixed(std::string& out, double value, int width, int decimals) {
 
 void AppendExp(std::string& out, double value, int width, int decimals) {
     MOLTHERM_ASSERT(width >= 0 && decimals >= 0);
-    const std::size_t field = static_cast<std::size_t>(width);
+    const auto field = static_cast<std::size_t>(width);
     if (!std::isfinite(value)) {  // no digits to show: as a value that does not fit
         out.append(field, '*');
         return;
     }
     const std::size_t from = out.size();
-    const std::size_t places = static_cast<std::size_t>(decimals);
+    const auto places = static_cast<std::size_t>(decimals);
     Digits d{from, 0};
     if (value == 0) {
         out.append(places + 1, '0');

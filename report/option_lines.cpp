@@ -11,12 +11,12 @@ std::string ShortestText(double value) {
     const double magnitude = value < 0 ? -value : value;
     const bool plain = magnitude == 0 || (magnitude >= 1e-4 && magnitude < 1e15);
     const auto format = plain ? std::chars_format::fixed : std::chars_format::scientific;
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, format).ptr;
+    auto* const end = std::to_chars(buffer, buffer + sizeof buffer, value, format).ptr;
     return std::string(buffer, end);
 }
 
 std::string StandardStateText(const StandardState& state) {
-    const std::string value = ShortestText(state.value);
+    std::string value = ShortestText(state.value);
     if (state.kind == StandardState::Kind::kConcentration) return value + " mol/L";
     switch (state.unit) {
         case PressureUnit::kBar:
@@ -56,7 +56,7 @@ std::vector<std::string> OptionLines(const ThermoOptions& o, double zeroPointEne
         const std::string w = ShortestText(*o.raiseLowModesTo);
         lines.push_back("Modes below " + w + " 1/cm raised to " + w + " 1/cm.");
     }
-    if (o.quasiRrho()) lines.push_back("q is the harmonic partition function.");
+    if (o.quasiRrho()) lines.emplace_back("q is the harmonic partition function.");
     return lines;
 }
 

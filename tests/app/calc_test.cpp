@@ -152,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(Refusal, Scenario, ::testing::ValuesIn(kRefusals), Case
 
 // The printer fails from now on as told, its record emptied.
 Step PrinterFails(std::optional<std::string> failure) {
-    return [=](Session& s) {
+    return [failure = std::move(failure)](Session& s) {
         s.printer.printFailure = failure;
         s.printer.printed = s.printer.log = "";
     };

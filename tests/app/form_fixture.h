@@ -106,7 +106,7 @@ struct Session final : FormObserver {
 using Step = std::function<void(Session&)>;
 
 inline Step Note(std::function<std::string(Session&)> reading) {
-    return [reading](Session& s) { s.noted.push_back(reading(s)); };
+    return [reading = std::move(reading)](Session& s) { s.noted.push_back(reading(s)); };
 }
 
 // ---- Actions of the user, which the window must take.
@@ -120,7 +120,9 @@ inline Step Down(ControlId spinner, int clicks = 1) {
     return Up(spinner, clicks, false);
 }
 inline Step Type(ControlId box, std::string text) {
-    return [=](Session& s) { EXPECT_TRUE(s.form.typeText(box, text)) << IdText(box); };
+    return [box, text = std::move(text)](Session& s) {
+        EXPECT_TRUE(s.form.typeText(box, text)) << IdText(box);
+    };
 }
 inline Step Press(ControlName button) {
     return [=](Session& s) { EXPECT_TRUE(s.form.click(button)) << IdText(button); };
@@ -153,7 +155,7 @@ inline Step Enter(CalcInputTexts (*example)()) {
 
 // ---- Actions of the program.
 inline Step Write(ControlId box, std::string text) {
-    return [=](Session& s) { s.form.setText(box, text); };
+    return [box, text = std::move(text)](Session& s) { s.form.setText(box, text); };
 }
 // The notifications so far are forgotten.
 inline Step Forget() {
@@ -185,7 +187,7 @@ inline Step Describe(ControlId id) {
 // Every notification, joined by ", "; or those that begin with `kind`, without it, joined by
 // blanks: Log("focus ") is "txtName txtMolarMass".
 inline Step Log(std::string kind = "") {
-    return Note([=](Session& s) {
+    return Note([kind = std::move(kind)](Session& s) {
         std::string joined;
         for (const std::string& e : s.events) {
             if (!kind.empty() && !e.starts_with(kind)) continue;

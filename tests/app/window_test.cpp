@@ -95,7 +95,8 @@ const Case kWindow[] = {
     {"dragging moves nothing while either axis moves 50 twips or less",
      {Mouse(0, 500, 500),
       [](Session& s) {
-          for (int x = 510; x <= 1500; x += 10) s.form.mouseMove(1, 0, x, x % 20 ? 550 : 450);
+          for (int x = 510; x <= 1500; x += 10)
+              s.form.mouseMove(1, 0, static_cast<float>(x), x % 20 ? 550 : 450);
       },
       Mouse(0, 1000, 1000), Mouse(1, 1100, 1050), Mouse(1, 1050, 1100), Window(), Log()},
      "8715 | 6720 | 2760 | 1515 | "},
@@ -124,8 +125,9 @@ TEST(Window, TheBoxesLookAsDesignedAndEachKindHasItsPrefix) {
               std::tuple("Moltherm  v1.03", Color{255, 255, 255}, Color{255, 0, 0},
                          TextAlignment::Center, Font{"Courier New", 8.25, false}, true, true));
     for (const Control* c : s.form.controls())
-        EXPECT_EQ(std::string("frmlbltxtcmdoptspn").substr(3 * static_cast<int>(c->kind), 3),
-                  IdText(c->id).substr(0, 3));
+        EXPECT_EQ(
+            std::string("frmlbltxtcmdoptspn").substr(3 * static_cast<std::size_t>(c->kind), 3),
+            IdText(c->id).substr(0, 3));
 }
 
 TEST(Window, NamesReadAsTheWindowSpellsThem) {

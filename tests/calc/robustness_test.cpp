@@ -48,7 +48,7 @@ TEST(Robustness, MutatedBoxTextsGiveAMessageOrFiniteTables) {
     for (int run = 0; run < 4000; ++run) {
         CalcInputTexts t = bases[run % std::size(bases)];
         for (std::string* box : {&t.temperature, &t.molarMass, &t.sigma, &t.atomCount,
-                                 &t.rotConsts[0], &t.rotConsts[1], &t.rotConsts[2]})
+                                 t.rotConsts.data(), &t.rotConsts[1], &t.rotConsts[2]})
             if (rng() % 6 == 0) *box = mutate(*box);
         for (auto* list : {&t.energies, &t.wavenumbers, &t.vibDegeneracies, &t.elecDegeneracies})
             for (std::string& box : *list)

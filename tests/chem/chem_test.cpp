@@ -312,8 +312,8 @@ TEST(SymmetryOperations, AreOrthogonalMapsOfTheMoleculeWithTheIdentityFirst) {
             double det = m[0] * (m[4] * m[8] - m[5] * m[7]) - m[1] * (m[3] * m[8] - m[5] * m[6]) +
                          m[2] * (m[3] * m[7] - m[4] * m[6]);
             EXPECT_NEAR(det, op.proper ? 1 : -1, 1e-9);
-            for (int i = 0; i < 9; ++i) {
-                const int a = i / 3, b = i % 3;
+            for (std::size_t i = 0; i < 9; ++i) {
+                const std::size_t a = i / 3, b = i % 3;
                 const double dot =
                     m[3 * a] * m[3 * b] + m[3 * a + 1] * m[3 * b + 1] + m[3 * a + 2] * m[3 * b + 2];
                 EXPECT_NEAR(dot, a == b ? 1 : 0, 1e-9);

@@ -169,8 +169,8 @@ TEST(Program, VersionAndHelpWithTheUnitsOfJsonAndCsv) {
     for (const char* text : {"Usage: moltherm-cli [OPTIONS] MOLECULE", "-T,--temperature",
                              "--format TEXT:{text,json,csv,molecule,janaf,chemkin,cantera}=text",
                              "--crlf", "--timestamp",
-                             "temperature is in K, q is per molecule (the report's q/N), U, H, A "
-                             "and G are in J/mol, S and Cp in J/(K mol), H_minus_H298"})
+                             ("temperature is in K, q is per molecule (the report's q/N), U, H, A "
+                              "and G are in J/mol, S and Cp in J/(K mol), H_minus_H298")})
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
 }
 

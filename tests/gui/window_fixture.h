@@ -51,13 +51,13 @@ class Window {
     }
 
     // A click at the control's centre, or at `at` inside it, after scrolling it into view.
-    void click(const char* name, int index = -1, QPoint at = {-1, -1}) {
+    void click(const char* name, int index = -1, QPoint at = {-1, -1}) const {
         QWidget* w = widget(name, index);
         view.scrollArea()->ensureWidgetVisible(w);
         QTest::mouseClick(w, Qt::LeftButton, {}, at.x() < 0 ? w->rect().center() : at);
     }
     // Clicks into the box, selects what it holds and types the text over it.
-    void enter(const char* name, int index, const QString& text) {
+    void enter(const char* name, int index, const QString& text) const {
         click(name, index);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(QApplication::focusWidget(), text);
@@ -68,10 +68,10 @@ class Window {
                             keys[k].keyboardModifiers());
     }
     // A spinner's arrows: up at the top of the 17-pixel bar, down at its bottom.
-    void spinUp(const char* name, int index = -1, int times = 1) {
+    void spinUp(const char* name, int index = -1, int times = 1) const {
         for (int k = 0; k < times; ++k) click(name, index, {8, 3});
     }
-    void spinDown(const char* name, int index = -1) { click(name, index, {8, 13}); }
+    void spinDown(const char* name, int index = -1) const { click(name, index, {8, 13}); }
 
   private:
     // Numbers read and print with a point; the style and icon precede the first widget.

@@ -120,7 +120,8 @@ class WindowTest : public QObject {
         QTest::addColumn<Id>("focus");
         QTest::addColumn<Id>("box");
         QTest::addColumn<QString>("shown");
-        const auto row = [](const char* what, Act act, Id focus, Id box = {}, QString shown = {}) {
+        const auto row = [](const char* what, const Act& act, Id focus, Id box = {},
+                            const QString& shown = {}) {
             QTest::newRow(what) << act << focus << box << shown;
         };
         // clang-format off

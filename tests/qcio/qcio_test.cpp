@@ -506,7 +506,9 @@ bool Finite(const QcResult& r) {
 TEST(Robustness, DamagedFixturesGiveFiniteResultsOrOneLine) {
     std::mt19937 random(20260607);
     const std::string xyz = testing::FixtureText("xtb/dvb_ir.xyz");
-    const CompanionReader companions = [&xyz](std::string_view) { return xyz; };
+    const CompanionReader companions = [&xyz](std::string_view) -> const std::string& {
+        return xyz;
+    };
     int read = 0, refused = 0;
     for (const char* file : testing::kFixtures) {
         const std::string text = testing::FixtureText(file);

@@ -25,7 +25,7 @@ struct FittedMolecule {
 
 // Water from the lowest level, CO2 from its enthalpy of formation, the floppy molecule.
 inline std::vector<FittedMolecule> FittedMolecules() {
-    const auto fitted = [](const char* name, const char* formula, Molecule m,
+    const auto fitted = [](const char* name, const char* formula, const Molecule& m,
                            std::optional<double> formation) {
         return FittedMolecule{m, {name, *ParseFormula(formula), *FitNasa7({}, m, {}, formation)}};
     };

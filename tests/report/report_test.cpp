@@ -250,6 +250,7 @@ TEST_F(Summary, AtomNameKeepsLeadingBlanks) {
 TEST(Nasa7Texts, ReadBackFollowsTheEngine) {
     const std::vector<FittedMolecule> fitted = FittedMolecules();
     std::vector<Nasa7Species> species;
+    species.reserve(fitted.size());
     for (const FittedMolecule& f : fitted) species.push_back(f.species);
     const auto chemkin = FormatChemkinThermo(species, {}, "\n");
     ASSERT_TRUE(chemkin.has_value()) << chemkin.error();
@@ -304,7 +305,7 @@ TEST(CanteraYaml, QuotesWhatAReaderCouldMisread) {
     for (const char* part : {"\n- name: \"say \\\"hi\\\"\\\\\\x0a\"\n",
                              "\n# say \"hi\"\\ : H(298.15 K) = 9.905 kJ/mol, the enthalpy of "
                              "formation given\n",
-                             "composition: {\"N\": 1, \"Y\": 1, \"No\": 1, \"On\": 1}",
+                             R"(composition: {"N": 1, "Y": 1, "No": 1, "On": 1})",
                              "H(298.15 K) the enthalpy of formation given\"\n"})
         EXPECT_NE(text.find(part), std::string::npos) << part << " in\n" << text;
     EXPECT_EQ(
