@@ -9,7 +9,7 @@
 #include "engine/molecule.h"
 #include "engine/options.h"
 #include "report/formula.h"
-#include "report/nasa7_species.h"
+#include "report/nasa7_notes.h"
 
 namespace moltherm {
 

@@ -13,7 +13,7 @@
 #include "engine/options.h"
 #include "engine/reference_functions.h"
 #include "engine/results.h"
-#include "report/nasa7_species.h"
+#include "report/nasa7_notes.h"
 
 namespace moltherm::cli {
 

@@ -7,7 +7,7 @@
 #include "cli/outcome_writer.h"
 #include "engine/constants.h"
 #include "engine/nasa7.h"
-#include "report/nasa7_species.h"
+#include "report/nasa7_notes.h"
 
 namespace moltherm::cli {
 

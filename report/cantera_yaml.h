@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "report/nasa7_species.h"
+#include "report/nasa7_notes.h"
 
 namespace moltherm {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/expected.h"
-#include "report/nasa7_species.h"
+#include "report/nasa7_notes.h"
 
 namespace moltherm {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "engine/reference_functions.h"
-#include "report/nasa7_species.h"
+#include "report/nasa7_notes.h"
 #include "tests/support/typed_molecules.h"
 
 namespace moltherm::testing {

@@ -1,4 +1,4 @@
-#include "report/nasa7_species.h"
+#include "report/nasa7_notes.h"
 
 #include <charconv>
 
