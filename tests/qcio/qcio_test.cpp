@@ -257,6 +257,7 @@ INSTANTIATE_TEST_SUITE_P(Files, BadFile, ::testing::Values(
     BadRow{"UnsupportedProgram", " Northwest Computational Chemistry Package (NWChem) 6.8\n", "", 0, kUnsupported},
     BadRow{"GzipHeader", std::string("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10), "", 0, kBinary},
     BadRow{"ControlCharacters", std::string(200, '\x01') + " Entering Gaussian System\n", "", 0, kBinary},
+    BadRow{"OneControlCharacterInAHundred", "\x01" + std::string(98, 'x') + "\n", "", 0, kUnsupported},
     BadRow{"MoldenWithoutFrequencies", "[Molden Format]\n[Atoms] Angs\nO 1 8 0 0 0\n", "", 0,
            "job.out: no [FREQ] section (is it a frequency job?)"},
     BadRow{"MoldenNotANumber", "[Molden Format]\n[FREQ]\n1595.3\nnan\n", "", 0,

@@ -1,0 +1,53 @@
+// One molecule file as the window's Open reads it: one line for each kind of fault, and what is
+// written reads back to the same molecule, geometry included.
+#include <gtest/gtest.h>
+
+#include "calc/molecule_json.h"
+
+namespace moltherm {
+namespace {
+
+struct Refused {
+    const char* name;
+    std::string text;
+    std::string message;
+};
+
+class MoleculeJsonRefuses : public ::testing::TestWithParam<Refused> {};
+
+TEST_P(MoleculeJsonRefuses, WithOneLine) {
+    const auto read = ReadMoleculeJson(GetParam().text, {});
+    ASSERT_FALSE(read.has_value());
+    EXPECT_EQ(read.error(), GetParam().message);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Calc, MoleculeJsonRefuses, ::testing::Values(
+    Refused{"NameNotAString", R"({"name": 5, "atoms": 1, "molar_mass": 4})", "name: expected a string, got a number"},
+    Refused{"MolarMassBeyondADouble", R"({"name": "X", "atoms": 1, "molar_mass": 1e999})", "Invalid molar mass"},
+    Refused{"SyntaxError", "[\n {\"a\": }]", "not valid JSON: syntax error while parsing value - unexpected '}'; expected '[', '{', or a literal (line 2, column 8)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST(MoleculeJson, WrittenGeometryReadsBack) {
+    const auto water = ReadMoleculeJson(R"({"name": "W", "geometry": [
+        {"element": "O", "x": 0, "y": 0, "z": 0.119159},
+        {"element": "H", "x": 0, "y": 0.790649, "z": -0.476637},
+        {"element": "H", "x": 0, "y": -0.790649, "z": -0.476637, "mass": 2.014101778}],
+        "vibrations": [{"wavenumber": 3657}, {"wavenumber": 1595}, {"wavenumber": 3756}]})",
+                                        {});
+    ASSERT_TRUE(water.has_value()) << water.error();
+    const std::string written = WriteMoleculeJson(*water);
+    const auto again = ReadMoleculeJson(written, {});
+    ASSERT_TRUE(again.has_value()) << again.error() << "\n" << written;
+    ASSERT_EQ(again->geometry.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(again->geometry[k].element, water->geometry[k].element);
+        EXPECT_EQ(again->geometry[k].position, water->geometry[k].position);
+        EXPECT_EQ(again->geometry[k].mass, water->geometry[k].mass);
+    }
+    EXPECT_EQ(WriteMoleculeJson(*again), written);
+}
+
+}  // namespace
+}  // namespace moltherm
