@@ -131,23 +131,18 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
         for (const std::string& warning : warnings)
             io.err << kProgramName << ": " << label << ": warning: " << warning << '\n';
     };
-    const auto emit = [&](const std::string& label, const MoleculeOutcome& outcome) {
+    const auto emit = [&](const MoleculeOutcome& outcome) {
         if (!outcome.ok()) {
             anyRefused = true;
             // On a terminal the message then stands after the molecules before it.
             writer->flush();
-            io.err << kProgramName << ": " << label << ": " << *outcome.error << '\n';
+            io.err << kProgramName << ": " << outcome.entry.label << ": " << *outcome.error << '\n';
         }
         writer->write(outcome);
     };
 
     // A molecule file's molecules are computed a batch at a time on every core, then written
     // in their order, so the output is the same as one by one.
-    struct Computed {
-        std::string label;
-        std::vector<std::string> warnings;
-        MoleculeOutcome outcome;
-    };
     constexpr std::size_t kBatch = 256;
     const unsigned threads = AvailableThreads();
 
@@ -157,23 +152,20 @@ int RunCli(int argc, const char* const* argv, const CliStreams& io, const Clock&
             QcMoleculeRead read = ReadQcMolecule(input.path, input.text, options.imaginary);
             writer->flush();
             warn(read.entry.label, read.warnings);
-            const std::string label = read.entry.label;
-            emit(label, outcomeOf(std::move(read.entry), std::nullopt, read.error));
+            emit(outcomeOf(std::move(read.entry), std::nullopt, read.error));
             continue;
         }
         const std::size_t total = input.molecules.size();
         for (std::size_t first = 0; first < total; first += kBatch) {
-            std::vector<Computed> batch(std::min(kBatch, total - first));
+            std::vector<MoleculeOutcome> batch(std::min(kBatch, total - first));
             ParallelFor(batch.size(), threads, [&](std::size_t k) {
                 MoleculeRead read = ReadMolecule(input.molecules[first + k], first + k + 1);
-                Computed& c = batch[k];
-                c.label = read.entry.label;
-                c.warnings = read.entry.warnings;
-                c.outcome = outcomeOf(std::move(read.entry), read.problem, std::nullopt);
+                batch[k] = outcomeOf(std::move(read.entry), read.problem, std::nullopt);
             });
-            for (const Computed& c : batch) {
-                warn(c.label, c.warnings);
-                emit(c.label, c.outcome);
+            // The outcome keeps its entry: its label and the warnings of its file.
+            for (const MoleculeOutcome& outcome : batch) {
+                warn(outcome.entry.label, outcome.entry.warnings);
+                emit(outcome);
             }
         }
     }
