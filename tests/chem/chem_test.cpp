@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <Eigen/Dense>
+
 #include <cmath>
 #include <ostream>
 #include <random>
@@ -80,12 +82,12 @@ TEST_P(HillFormulaOf, CarbonThenHydrogenThenAlphabetical) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Molecules, HillFormulaOf, ::testing::Values(
-    FormulaRow{"ethane", Ethane(), "C2H6"}, FormulaRow{"water", Water(), "H2O"},
+    FormulaRow{"ethane", Geometry("Ethane"), "C2H6"}, FormulaRow{"water", Geometry("Water"), "H2O"},
     FormulaRow{"HDO_counts_D_as_H", HeavyWater(), "H2O"},
-    FormulaRow{"HCl_without_carbon_is_alphabetical", HydrogenChloride(), "ClH"},
-    FormulaRow{"SF6", SulfurHexafluoride(), "F6S"}, FormulaRow{"boric_acid", BoricAcid(), "BH3O3"},
-    FormulaRow{"HCN_single_atoms_uncounted", HydrogenCyanide(), "CHN"},
-    FormulaRow{"CuCN_carbon_first_even_before_Cu", CopperCyanide(), "CCuN"},
+    FormulaRow{"HCl_without_carbon_is_alphabetical", Geometry("HydrogenChloride"), "ClH"},
+    FormulaRow{"SF6", Geometry("SulfurHexafluoride"), "F6S"}, FormulaRow{"boric_acid", Geometry("BoricAcid"), "BH3O3"},
+    FormulaRow{"HCN_single_atoms_uncounted", Geometry("HydrogenCyanide"), "CHN"},
+    FormulaRow{"CuCN_carbon_first_even_before_Cu", Geometry("CopperCyanide"), "CCuN"},
     FormulaRow{"CHBrClF", Mol("F 0 0 0 Cl 0 0 1 Br 0 1 0 H 1 0 0 C 1 1 1"), "CHBrClF"},
     FormulaRow{"C60", Fullerene(), "C60"}, FormulaRow{"argon", {At("Ar", 0, 0, 0)}, "Ar"},
     FormulaRow{"unknown_element", {At("O", 0, 0, 0), Atom{0, {1, 0, 0}, 1}}, "?O"},
@@ -123,17 +125,18 @@ TEST_P(RotationalConstantsOf, AgreeWithTheReference) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Molecules, RotationalConstantsOf, ::testing::Values(
     RotorRow{"Argon", {At("Ar", 0, 0, 0)}, {}, 0},
-    RotorRow{"HCl_spectroscopic", HydrogenChloride(), {10.5934}, 1e-5},
-    RotorRow{"CO2_r_1_162", CarbonDioxide(), {0.3902}, 2.6e-4},  // B_e of CO2 with r = 1.162
-    RotorRow{"HCN_Gaussian09", HydrogenCyanide(), FromGHz({43.5180532}), 1e-5},
-    RotorRow{"H2O_Gaussian16", Water(), FromGHz({795.3367043, 401.0831699, 266.6255997}), 1e-5},
-    RotorRow{"C6H6_Gaussian16", Benzene(), FromGHz({5.75236, 5.75200, 2.87609}), 1e-5},
-    RotorRow{"allene_Gaussian09", Allene(), FromGHz({143.96949, 8.78162, 8.78162}), 1e-5}),
+    RotorRow{"HCl_spectroscopic", Geometry("HydrogenChloride"), {10.5934}, 1e-5},
+    RotorRow{"CO2_r_1_162", Geometry("CarbonDioxide"), {0.3902}, 2.6e-4},  // B_e of CO2 with r = 1.162
+    RotorRow{"HCN_Gaussian09", Geometry("HydrogenCyanide"), FromGHz({43.5180532}), 1e-5},
+    RotorRow{"H2O_Gaussian16", Geometry("Water"), FromGHz({795.3367043, 401.0831699, 266.6255997}), 1e-5},
+    RotorRow{"C6H6_Gaussian16", Geometry("Benzene"), FromGHz({5.75236, 5.75200, 2.87609}), 1e-5},
+    RotorRow{"allene_Gaussian09", Geometry("Allene"), FromGHz({143.96949, 8.78162, 8.78162}), 1e-5}),
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
 TEST(PrincipalMoments, PlanarMoleculesObeyThePerpendicularAxisTheorem) {
-    for (const auto& atoms : {Water(), Benzene(), Ethylene(), BoricAcid()}) {
+    for (const auto& atoms :
+         {Geometry("Water"), Geometry("Benzene"), Geometry("Ethylene"), Geometry("BoricAcid")}) {
         const Vector3 m = PrincipalMoments(atoms).moments;
         EXPECT_LE(m[0], m[1]);
         EXPECT_NEAR(m[2], m[0] + m[1], 1e-5 * m[2]);
@@ -141,7 +144,7 @@ TEST(PrincipalMoments, PlanarMoleculesObeyThePerpendicularAxisTheorem) {
 }
 
 TEST(PrincipalMoments, AxesAreOrthonormalEigenvectorsOfTheTensor) {
-    const std::vector<Atom> atoms = HydrogenPeroxide();
+    const std::vector<Atom> atoms = Geometry("HydrogenPeroxide");
     const Matrix3 tensor = InertiaTensor(atoms);
     const PrincipalAxes p = PrincipalMoments(atoms);
     for (int k = 0; k < 3; ++k) {
@@ -170,12 +173,12 @@ TEST(InertiaTensor, DiatomicHasReducedMassTimesDistanceSquared) {
 }
 
 TEST(MolarMass, SumsTheMassesEachAtomCarries) {
-    EXPECT_NEAR(MolarMass(Water()), 18.01056468403, 1e-9);
+    EXPECT_NEAR(MolarMass(Geometry("Water")), 18.01056468403, 1e-9);
     EXPECT_NEAR(MolarMass(HeavyWater()), 19.01684142992, 1e-9);
     EXPECT_EQ(MolarMass({}), 0);
     const Vector3 c = CentreOfMass(HeavyWater());
     EXPECT_NEAR(c[1], (0.790649 * 1.00782503223 - 0.790649 * kDeuterium) / 19.01684142992, 1e-12);
-    EXPECT_LT(RotationalConstants(HeavyWater())[2], RotationalConstants(Water())[2]);
+    EXPECT_LT(RotationalConstants(HeavyWater())[2], RotationalConstants(Geometry("Water"))[2]);
 }
 
 struct SymmetryRow {
@@ -191,30 +194,32 @@ std::vector<SymmetryRow> Rows() {
     const auto nonlinear = Shape::Nonlinear, linear = Shape::Linear;
     return {
         {"Argon", {At("Ar", 1, 2, 3)}, "Kh", 1, 0, Shape::Atom},
-        {"HCl", HydrogenChloride(), "C∞v", 1, 0, linear},
-        {"HCN", HydrogenCyanide(), "C∞v", 1, 0, linear},
-        {"CO2", CarbonDioxide(), "D∞h", 2, 0, linear},
-        {"HCCH", Acetylene(), "D∞h", 2, 0, linear},
-        {"HCCH_bent_half_a_degree_at_both_ends", AcetyleneTransBent(), "C2h", 2, 4, nonlinear},
-        {"HCCH_bent_half_a_degree_at_one_end", AcetyleneBentAtOneEnd(), "Cs", 1, 2, nonlinear},
-        {"CuCN_bent_a_third_of_a_degree", CopperCyanide(), "Cs", 1, 2, nonlinear},
-        {"H2O", Water(), "C2v", 2, 4, nonlinear},
+        {"HCl", Geometry("HydrogenChloride"), "C∞v", 1, 0, linear},
+        {"HCN", Geometry("HydrogenCyanide"), "C∞v", 1, 0, linear},
+        {"CO2", Geometry("CarbonDioxide"), "D∞h", 2, 0, linear},
+        {"HCCH", Geometry("Acetylene"), "D∞h", 2, 0, linear},
+        {"HCCH_bent_half_a_degree_at_both_ends", Geometry("AcetyleneTransBent"), "C2h", 2, 4,
+         nonlinear},
+        {"HCCH_bent_half_a_degree_at_one_end", Geometry("AcetyleneBentAtOneEnd"), "Cs", 1, 2,
+         nonlinear},
+        {"CuCN_bent_a_third_of_a_degree", Geometry("CopperCyanide"), "Cs", 1, 2, nonlinear},
+        {"H2O", Geometry("Water"), "C2v", 2, 4, nonlinear},
         {"HDO", HeavyWater(), "Cs", 1, 2, nonlinear},
-        {"NH3", Ammonia(), "C3v", 3, 6, nonlinear},
-        {"H2O2", HydrogenPeroxide(), "C2", 2, 2, nonlinear},
-        {"BOH3", BoricAcid(), "C3h", 3, 6, nonlinear},
-        {"COH4_S4_conformer", OrthocarbonicAcid(), "S4", 2, 4, nonlinear},
-        {"CH4", Methane(), "Td", 12, 24, nonlinear},
+        {"NH3", Geometry("Ammonia"), "C3v", 3, 6, nonlinear},
+        {"H2O2", Geometry("HydrogenPeroxide"), "C2", 2, 2, nonlinear},
+        {"BOH3", Geometry("BoricAcid"), "C3h", 3, 6, nonlinear},
+        {"COH4_S4_conformer", Geometry("OrthocarbonicAcid"), "S4", 2, 4, nonlinear},
+        {"CH4", Geometry("Methane"), "Td", 12, 24, nonlinear},
         {"CH4_one_bond_stretched", MethaneStretched(), "C3v", 3, 6, nonlinear},
-        {"C2H4", Ethylene(), "D2h", 4, 8, nonlinear},
-        {"C2H6_staggered", Ethane(), "D3d", 6, 12, nonlinear},
+        {"C2H4", Geometry("Ethylene"), "D2h", 4, 8, nonlinear},
+        {"C2H6_staggered", Geometry("Ethane"), "D3d", 6, 12, nonlinear},
         {"C2H6_eclipsed", EthaneTwisted(60), "D3h", 6, 12, nonlinear},
         {"C2H6_twisted", EthaneTwisted(20), "D3", 6, 6, nonlinear},
         {"CHDT_CHDT_meso_anti", DideuterioditritioEthane(), "Ci", 1, 2, nonlinear},
-        {"allene", Allene(), "D2d", 4, 8, nonlinear},
-        {"neopentane", Neopentane(), "Td", 12, 24, nonlinear},
-        {"C6H6", Benzene(), "D6h", 12, 24, nonlinear},
-        {"SF6", SulfurHexafluoride(), "Oh", 24, 48, nonlinear},
+        {"allene", Geometry("Allene"), "D2d", 4, 8, nonlinear},
+        {"neopentane", Geometry("Neopentane"), "Td", 12, 24, nonlinear},
+        {"C6H6", Geometry("Benzene"), "D6h", 12, 24, nonlinear},
+        {"SF6", Geometry("SulfurHexafluoride"), "Oh", 24, 48, nonlinear},
         {"C60", Fullerene(), "Ih", 60, 120, nonlinear},
     };
 }
@@ -243,20 +248,12 @@ TEST_P(PointGroupOf, NameSigmaOrderAndShape) {
 std::vector<Atom> MovedAndRounded(std::vector<Atom> atoms, unsigned seed, bool round) {
     std::mt19937 rng(seed);
     std::normal_distribution<double> gauss;
-    double q[4], norm = 0;
-    for (double& c : q) c = gauss(rng), norm += c * c;
-    for (double& c : q) c /= std::sqrt(norm);
-    const double w = q[0], x = q[1], y = q[2], z = q[3];
-    const double r[3][3] = {{1 - 2 * (y * y + z * z), 2 * (x * y - w * z), 2 * (x * z + w * y)},
-                            {2 * (x * y + w * z), 1 - 2 * (x * x + z * z), 2 * (y * z - w * x)},
-                            {2 * (x * z - w * y), 2 * (y * z + w * x), 1 - 2 * (x * x + y * y)}};
-    const double shift[3] = {gauss(rng) * 10, gauss(rng) * 10, gauss(rng) * 10};
+    const double w = gauss(rng), x = gauss(rng), y = gauss(rng), z = gauss(rng);
+    const Eigen::Matrix3d r = Eigen::Quaterniond(w, x, y, z).normalized().toRotationMatrix();
+    const Eigen::Vector3d shift(gauss(rng) * 10, gauss(rng) * 10, gauss(rng) * 10);
     for (Atom& a : atoms) {
-        const auto p = a.position;
-        for (int i = 0; i < 3; ++i) {
-            const double v = shift[i] + r[i][0] * p[0] + r[i][1] * p[1] + r[i][2] * p[2];
-            a.position[i] = round ? std::round(v * 1e4) / 1e4 : v;
-        }
+        const Eigen::Vector3d v = shift + r * Eigen::Vector3d(a.position.data());
+        for (int i = 0; i < 3; ++i) a.position[i] = round ? std::round(v[i] * 1e4) / 1e4 : v[i];
     }
     return atoms;
 }
@@ -279,7 +276,7 @@ INSTANTIATE_TEST_SUITE_P(Molecules, PointGroupOf, ::testing::ValuesIn(Rows()),
 TEST(PointGroupTolerance, OptimisationScatterIsForgivenAndTheToleranceIsHonoured) {
     // Every coordinate of methane moved by up to 2e-3 Angstrom, as an unsymmetrised optimisation
     // may leave it: still Td.
-    std::vector<Atom> jittered = Methane();
+    std::vector<Atom> jittered = Geometry("Methane");
     std::mt19937 rng(11);
     std::uniform_real_distribution<double> shift(-2e-3, 2e-3);
     for (Atom& a : jittered)
@@ -287,13 +284,13 @@ TEST(PointGroupTolerance, OptimisationScatterIsForgivenAndTheToleranceIsHonoured
     EXPECT_EQ(PerceivePointGroup(jittered).name, "Td");
     // A 0.05 Angstrom stretch is a distortion at the default tolerance, scatter at a wider one.
     EXPECT_EQ(PerceivePointGroup(MethaneStretched(), 0.1).name, "Td");
-    EXPECT_EQ(PerceivePointGroup(Water(), 1e-7).name, "C2v");
+    EXPECT_EQ(PerceivePointGroup(Geometry("Water"), 1e-7).name, "C2v");
     // Real outputs optimised without symmetry need the default: the scatter of these two
     // exceeds 1e-3 and 1e-5 Angstrom.
-    EXPECT_EQ(PerceivePointGroup(Neopentane(), 1e-3).name, "C1");
-    EXPECT_EQ(PerceivePointGroup(Ethane(), 1e-5).name, "C1");
+    EXPECT_EQ(PerceivePointGroup(Geometry("Neopentane"), 1e-3).name, "C1");
+    EXPECT_EQ(PerceivePointGroup(Geometry("Ethane"), 1e-5).name, "C1");
     // Positions that are not numbers give C1.
-    std::vector<Atom> broken = Water();
+    std::vector<Atom> broken = Geometry("Water");
     broken[1].position[0] = std::nan("");
     EXPECT_EQ(
         PerceivePointGroup(broken).name + std::to_string(PerceivePointGroup(broken).symmetryNumber),
@@ -302,23 +299,17 @@ TEST(PointGroupTolerance, OptimisationScatterIsForgivenAndTheToleranceIsHonoured
 }
 
 TEST(SymmetryOperations, AreOrthogonalMapsOfTheMoleculeWithTheIdentityFirst) {
-    for (const auto& atoms : {Ammonia(), Benzene(), Fullerene()}) {
+    for (const auto& atoms : {Geometry("Ammonia"), Geometry("Benzene"), Fullerene()}) {
         const auto ops = FindSymmetryOperations(atoms, kSymmetryTolerance);
         ASSERT_FALSE(ops.empty());
         EXPECT_TRUE(ops.front().proper);
         for (std::size_t i = 0; i < atoms.size(); ++i) EXPECT_EQ(ops.front().image[i], int(i));
         for (const SymmetryOperation& op : ops) {
-            const auto& m = op.matrix;
-            double det = m[0] * (m[4] * m[8] - m[5] * m[7]) - m[1] * (m[3] * m[8] - m[5] * m[6]) +
-                         m[2] * (m[3] * m[7] - m[4] * m[6]);
-            EXPECT_NEAR(det, op.proper ? 1 : -1, 1e-9);
-            for (std::size_t i = 0; i < 9; ++i) {
-                const std::size_t a = i / 3, b = i % 3;
-                const double dot =
-                    m[3 * a] * m[3 * b] + m[3 * a + 1] * m[3 * b + 1] + m[3 * a + 2] * m[3 * b + 2];
-                EXPECT_NEAR(dot, a == b ? 1 : 0, 1e-9);
-            }
-            EXPECT_TRUE(MapsOntoItself(atoms, m, kSymmetryTolerance));
+            const Eigen::Map<const Eigen::Matrix<double, 3, 3, Eigen::RowMajor>> m(
+                op.matrix.data());
+            EXPECT_NEAR(m.determinant(), op.proper ? 1 : -1, 1e-9);
+            EXPECT_TRUE((m * m.transpose()).isIdentity(1e-9));
+            EXPECT_TRUE(MapsOntoItself(atoms, op.matrix, kSymmetryTolerance));
         }
     }
 }
