@@ -97,33 +97,33 @@ class PrintTest : public QObject {
     void printButtonPrintsTheReportWithItsColumnsAligned() {
         Window w;
         QVERIFY(w.active());
-        w.enter("txtName", -1, "Ar");
-        w.enter("txtMolarMass", -1, "39.948");
-        w.click("cmdCalc");
-        w.enter("txtTemp", -1, "1000");
-        w.click("cmdCalc");
-        const QString shown = w.shown("txtAns");
+        w.enter(txtName, "Ar");
+        w.enter(txtMolarMass, "39.948");
+        w.click(cmdCalc);
+        w.enter(txtTemp, "1000");
+        w.click(cmdCalc);
+        const QString shown = w.shown(txtAns);
         {
             const auto restore = WithoutDefaultPrinter();
             const char* reason = "the print system names no default printer";
             QTest::ignoreMessage(QtWarningMsg,
                                  QByteArray("moltherm: No default printer: ") + reason);
-            w.click("cmdPrint");
-            QVERIFY(!w.widget("txtError")->isHidden() && w.focused("txtError"));
-            QCOMPARE(w.shown("txtError"), "No default printer");
-            QCOMPARE(w.widget("txtError")->toolTip(), reason);
-            QCOMPARE(w.shown("txtAns"), shown);
+            w.click(cmdPrint);
+            QVERIFY(!w.widget(txtError)->isHidden() && w.focused(txtError));
+            QCOMPARE(w.shown(txtError), "No default printer");
+            QCOMPARE(w.widget(txtError)->toolTip(), reason);
+            QCOMPARE(w.shown(txtAns), shown);
         }
         const std::string report = w.form.summaryText() + w.form.tableText();
         EmptyPdfFolder();
-        w.click("cmdPrint");
-        QVERIFY(w.widget("txtError")->isHidden() && w.widget("txtAns")->isHidden());
-        QCOMPARE(w.shown("cmdCalc"), "Calc");
+        w.click(cmdPrint);
+        QVERIFY(w.widget(txtError)->isHidden() && w.widget(txtAns)->isHidden());
+        QCOMPARE(w.shown(cmdCalc), "Calc");
         VerifyPrinted(report, 1);
-        w.enter("txtTemp", -1, "abc");
-        w.click("cmdCalc");
-        QCOMPARE(w.shown("txtError"), "Invalid Temperature");
-        QVERIFY(w.widget("txtError")->toolTip().isEmpty());
+        w.enter(txtTemp, "abc");
+        w.click(cmdCalc);
+        QCOMPARE(w.shown(txtError), "Invalid Temperature");
+        QVERIFY(w.widget(txtError)->toolTip().isEmpty());
     }
 
     // Through the printer interface, as the window prints.
