@@ -219,6 +219,30 @@ class WindowTest : public QObject {
         QCOMPARE(QPoint(w->form.left(), w->form.top()), w->view.pos() * 15);
     }
 
+    // A throw out of the model is a broken invariant: the program names it on stderr in one
+    // line and stops; nothing unwinds through Qt's event loop. The test runs itself again as a
+    // process of its own, which throws from a timer's slot.
+    void aThrowFromTheModelStopsTheProgram() {
+        if (qEnvironmentVariableIsSet("MOLTHERM_THROW")) {
+            QTimer::singleShot(0,
+                               [&] { w->view.runModel([] { throw std::logic_error("torn"); }); });
+            QTest::qWait(2000);
+            QFAIL("the program went on");
+        }
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("MOLTHERM_THROW", "1");
+        environment.insert("QTEST_DISABLE_STACK_DUMP", "1");
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {QTest::currentTestFunction()});
+        QVERIFY(child.waitForFinished(30000));
+        const QString error = child.readAllStandardError();
+        QVERIFY2(child.exitStatus() == QProcess::CrashExit, qPrintable(error));
+        QVERIFY2(error.contains(QRegularExpression("^moltherm: internal error: torn$",
+                                                   QRegularExpression::MultilineOption)),
+                 qPrintable(error));
+    }
+
     // The menu bar: its titles leave the window's own Alt+L and Alt+N alone (the Alt+N row
     // above), Save Report As only has a report to save in results mode (and the typing case),
     // and Ctrl+Q closes the window.
