@@ -91,9 +91,9 @@ class PrintTest : public QObject {
     }
 
     // An atom at 298.15 K and at 1000 K. Without a default printer the short message fits the
-    // error box, the reason goes to stderr and to its tooltip, and the report stays; with one,
-    // Print prints the report and ends results mode, as "New Data" does. A later message has no
-    // tooltip.
+    // error box and the reason goes to stderr and to its tooltip; with one, Print prints the
+    // report. A later message has no tooltip. (What the window does before and after a print,
+    // failed or not, is the model's: tests/app calc_test.)
     void printButtonPrintsTheReportWithItsColumnsAligned() {
         Window w;
         QVERIFY(w.active());
@@ -102,23 +102,18 @@ class PrintTest : public QObject {
         w.click(cmdCalc);
         w.enter(txtTemp, "1000");
         w.click(cmdCalc);
-        const QString shown = w.shown(txtAns);
         {
             const auto restore = WithoutDefaultPrinter();
             const char* reason = "the print system names no default printer";
             QTest::ignoreMessage(QtWarningMsg,
                                  QByteArray("moltherm: No default printer: ") + reason);
             w.click(cmdPrint);
-            QVERIFY(!w.widget(txtError)->isHidden() && w.focused(txtError));
             QCOMPARE(w.shown(txtError), "No default printer");
             QCOMPARE(w.widget(txtError)->toolTip(), reason);
-            QCOMPARE(w.shown(txtAns), shown);
         }
         const std::string report = w.form.summaryText() + w.form.tableText();
         EmptyPdfFolder();
         w.click(cmdPrint);
-        QVERIFY(w.widget(txtError)->isHidden() && w.widget(txtAns)->isHidden());
-        QCOMPARE(w.shown(cmdCalc), "Calc");
         VerifyPrinted(report, 1);
         w.enter(txtTemp, "abc");
         w.click(cmdCalc);

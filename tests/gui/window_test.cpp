@@ -197,9 +197,7 @@ class WindowTest : public QObject {
     void userResizeFitsTheAnswerBox() {
         w->view.resize(700, 500 + w->view.menuBar()->height());  // the client area 700 x 500
         QCOMPARE(QSize(w->form.scaleWidth(), w->form.scaleHeight()), QSize(10500, 7500));
-        const moltherm::app::Control& answer = *w->form.find(moltherm::app::ControlName::txtAns);
-        QCOMPARE(QSize(answer.width, answer.height), QSize(10260, 2940));
-        QCOMPARE(w->widget(txtAns)->width(), 684);
+        QCOMPARE(w->widget(txtAns)->width(), 684);  // 10260 twips
     }
 
     // The pointer reaches the model in twips, from the bare window alone, and the window follows
@@ -347,9 +345,7 @@ class WindowTest : public QObject {
         if (atoms > 1) w->enter({txtRotationalConst, 1}, "1");
         for (int row = 1; row <= 3 * atoms - 5; ++row) w->enter({txtFreq, row}, "1000");
         w->click(cmdCalc);
-        const moltherm::app::Control& box = *w->form.find(moltherm::app::ControlName::txtAns);
-        QCOMPARE(QRect(box.left, box.top, box.width, box.height), QRect(120, 800, 8355, 5395));
-        QCOMPARE(w->widget(txtAns)->geometry(), QRect(8, 53, 557, 360));
+        QCOMPARE(w->widget(txtAns)->geometry(), QRect(8, 53, 557, 360));  // 8355 x 5395 twips
         QVERIFY(screen.contains(OnScreen(*w->widget(txtAns))));
         QCOMPARE(area->viewport()->size(), w->view.size() - QSize(0, w->view.menuBar()->height()));
         saveScreenshot("-results");
