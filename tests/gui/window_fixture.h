@@ -13,17 +13,8 @@
 
 namespace moltherm::gui::testing {
 
-// A control named as the tests write it: "txtName", with its index; a misspelt name stops the test.
-struct TextId {
-    TextId(const char* text = "", int index = -1) : name(text), index(index) {}  // NOLINT
-    operator app::ControlId() const {                                            // NOLINT
-        const auto control = app::NameFromText(name);
-        if (!control) qFatal("no control named %s", name);
-        return {*control, index};
-    }
-    const char* name;
-    int index;
-};
+using app::ControlId;
+using enum app::ControlName;
 
 class Window {
   public:
@@ -34,31 +25,28 @@ class Window {
     }
     bool active() { return QTest::qWaitForWindowActive(&view); }
 
-    QWidget* widget(const char* name, int index = -1) const {
-        return view.widgetFor(TextId(name, index));
-    }
+    QWidget* widget(ControlId id) const { return view.widgetFor(id); }
     // What a box, a button, a label or a frame shows.
-    QString shown(const char* name, int index = -1) const {
-        QWidget* w = widget(name, index);
+    QString shown(ControlId id) const {
+        QWidget* w = widget(id);
         if (auto* box = qobject_cast<QPlainTextEdit*>(w)) return box->toPlainText();
         return w ? w->property(qobject_cast<QGroupBox*>(w) ? "title" : "text").toString() : "";
     }
     // Focused on screen and in the model alike.
-    bool focused(const char* name, int index = -1) const {
+    bool focused(ControlId id) const {
         const app::Control* focus = form.focus();
-        return QApplication::focusWidget() == widget(name, index) && focus &&
-               focus->id == app::ControlId(TextId(name, index));
+        return QApplication::focusWidget() == widget(id) && focus && focus->id == id;
     }
 
     // A click at the control's centre, or at `at` inside it, after scrolling it into view.
-    void click(const char* name, int index = -1, QPoint at = {-1, -1}) const {
-        QWidget* w = widget(name, index);
+    void click(ControlId id, QPoint at = {-1, -1}) const {
+        QWidget* w = widget(id);
         view.scrollArea()->ensureWidgetVisible(w);
         QTest::mouseClick(w, Qt::LeftButton, {}, at.x() < 0 ? w->rect().center() : at);
     }
     // Clicks into the box, selects what it holds and types the text over it.
-    void enter(const char* name, int index, const QString& text) const {
-        click(name, index);
+    void enter(ControlId box, const QString& text) const {
+        click(box);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(QApplication::focusWidget(), text);
     }
@@ -68,10 +56,10 @@ class Window {
                             keys[k].keyboardModifiers());
     }
     // A spinner's arrows: up at the top of the 17-pixel bar, down at its bottom.
-    void spinUp(const char* name, int index = -1, int times = 1) const {
-        for (int k = 0; k < times; ++k) click(name, index, {8, 3});
+    void spinUp(ControlId spinner, int times = 1) const {
+        for (int k = 0; k < times; ++k) click(spinner, {8, 3});
     }
-    void spinDown(const char* name, int index = -1) const { click(name, index, {8, 13}); }
+    void spinDown(ControlId spinner) const { click(spinner, {8, 13}); }
 
   private:
     // Numbers read and print with a point; the style and icon precede the first widget.
