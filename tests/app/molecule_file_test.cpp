@@ -1,21 +1,17 @@
 // Opening molecule files and quantum-chemistry outputs into the window's boxes, refusing what
 // the boxes cannot hold, and saving the boxes as a molecule file.
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "app/molecule_file_commands.h"
-#include "calc/molecule_json.h"
 #include "cli/run.h"
 #include "form_fixture.h"
-#include "qcio/read_qc_file.h"
 #include "tests/support/scratch_file.h"
 
 namespace moltherm::app::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using enum ControlName;
 
 // Every control but the error box, which the refusals write to, one per line.
 std::string Boxes(const frmMoltherm& form) {
@@ -27,26 +23,7 @@ std::string Boxes(const frmMoltherm& form) {
     return all;
 }
 
-// The boxes "Calc" reads: an atom's window reads none of the molecule's, whatever they hold.
-CalcInputTexts WithoutTemperature(CalcInputTexts texts) {
-    texts.temperature.clear();
-    if (texts.atomCount == "1") {
-        texts.sigma.clear();
-        texts.rotConsts = {};
-        texts.wavenumbers.clear();
-        texts.vibDegeneracies.clear();
-    }
-    return texts;
-}
-
-bool operator==(const CalcInputTexts& a, const CalcInputTexts& b) {
-    return std::tie(a.name, a.atomCount, a.molarMass, a.energies, a.sigma, a.nonlinear, a.rotConsts,
-                    a.wavenumbers, a.vibDegeneracies, a.elecDegeneracies) ==
-           std::tie(b.name, b.atomCount, b.molarMass, b.energies, b.sigma, b.nonlinear, b.rotConsts,
-                    b.wavenumbers, b.vibDegeneracies, b.elecDegeneracies);
-}
-
-// The report the command line writes for a molecule file at 298.15 K, as the window shows it.
+// The report the command line writes for a file at 298.15 K, as the window shows it.
 std::string CommandLineReport(const fs::path& file, const Clock& clock) {
     std::istringstream in;
     std::ostringstream out, err;
@@ -56,50 +33,40 @@ std::string CommandLineReport(const fs::path& file, const Clock& clock) {
     return out.str();
 }
 
+// "Calc" at 298.15 K, which must pass; the answer box.
+std::string Calculated(Session& s) {
+    Type(txtTemp, "298.15")(s);
+    Press(cmdCalc)(s);
+    EXPECT_FALSE(s.c(txtError).visible) << s.c(txtError).text;
+    return s.c(txtAns).text;
+}
+
 struct OpenRow {
     const char* name;
     const char* file;          // under the source folder
     std::vector<Step> before;  // what the user did first
-    bool sameAsCommandLine;    // a molecule file the command line reads
 };
 
 class OpenFile : public ::testing::TestWithParam<OpenRow> {};
 
-// The file fills the boxes with exactly its molecule, and "Calc" on them reports what the
-// command line reports for the same file.
+// The file fills the boxes with its molecule, whatever they held: "Calc" on them reports what
+// the command line reports for the same file.
 TEST_P(OpenFile, FillsTheBoxesAsTyped) {
-    const OpenRow& row = GetParam();
-    const fs::path file = fs::path(MOLTHERM_SOURCE_DIR) / row.file;
+    const fs::path file = fs::path(MOLTHERM_SOURCE_DIR) / GetParam().file;
     Session s;
-    for (const Step& step : row.before) step(s);
+    for (const Step& step : GetParam().before) step(s);
     ASSERT_EQ(OpenMoleculeFile(s.form, file), std::nullopt);
     EXPECT_FALSE(s.c(txtError).visible);
-
-    std::vector<std::string> warnings;
-    const auto qc = qcio::ReadQcFile(file);
-    const auto expected =
-        qc ? DescribeQcResult(*qc, file.stem().string(), qcio::ImaginaryModes::Drop, warnings)
-           : ReadMoleculeJson((std::ostringstream() << std::ifstream(file).rdbuf()).str(),
-                              s.form.constants());
-    ASSERT_TRUE(expected);
-    EXPECT_TRUE(WithoutTemperature(s.form.inputTexts()) == WithoutTemperature(TextsOf(*expected)));
-
-    Type(txtTemp, "298.15")(s);
-    Press(cmdCalc)(s);
-    ASSERT_FALSE(s.c(txtError).visible) << s.c(txtError).text;
-    if (row.sameAsCommandLine) {
-        EXPECT_EQ(s.c(txtAns).text, CommandLineReport(file, s.clock));
-    }
+    EXPECT_EQ(Calculated(s), CommandLineReport(file, s.clock));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, OpenFile,
     ::testing::Values(
-        OpenRow{"WaterJsonOverArgon", "examples/h2o.json", {}, true},
-        OpenRow{"ArgonJsonOverWater", "examples/ar.json", {Enter(WaterTexts)}, true},
-        OpenRow{
-            "Cl2JsonInResultsMode", "examples/cl2.json", {Enter(WaterTexts), Press(cmdCalc)}, true},
-        OpenRow{"GaussianMethane", "tests/data/gaussian/methane.log", {Enter(HclTexts)}, false}),
+        OpenRow{"WaterJsonOverArgon", "examples/h2o.json", {}},
+        OpenRow{"ArgonJsonOverWater", "examples/ar.json", {Enter(WaterTexts)}},
+        OpenRow{"Cl2JsonInResultsMode", "examples/cl2.json", {Enter(WaterTexts), Press(cmdCalc)}},
+        OpenRow{"GaussianMethane", "tests/data/gaussian/methane.log", {Enter(HclTexts)}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusalRow {
@@ -141,16 +108,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct BadFileRow {
     const char* name;
-    const char* text;
+    const char* text;  // nullptr: there is no such file
     const char* message;
 };
 
 class OpenBadFile : public ::testing::TestWithParam<BadFileRow> {};
 
-// A file that does not read gets one line naming it and the field at fault; the boxes stay.
+// A file that does not read gets one line naming it; the boxes stay. (Each fault's wording is
+// the reader's; these rows show that each kind of file brings its message to the window.)
 TEST_P(OpenBadFile, LeavesTheBoxesUnchanged) {
-    const fs::path file = moltherm::testing::ScratchFile("moltherm_bad.json");
-    std::ofstream(file) << GetParam().text;
+    const std::string text = GetParam().text ? GetParam().text : "";
+    const fs::path file =
+        moltherm::testing::ScratchFile("moltherm_bad.json", GetParam().text ? &text : nullptr);
     Session s;
     Enter(WaterTexts)(s);
     const std::string before = Boxes(s.form);
@@ -163,29 +132,17 @@ INSTANTIATE_TEST_SUITE_P(
     Files, OpenBadFile,
     // clang-format off
     ::testing::Values(
-        BadFileRow{"NotJson", "{\"name\": ", "moltherm_bad.json: not valid JSON: syntax error while parsing value - unexpected end of input; expected '[', '{', or a literal (line 1, column 10)"},
+        BadFileRow{"Missing", nullptr, "moltherm_bad.json: cannot be read"},
         BadFileRow{"UnknownKey", R"({"name": "X", "mass": 1})", "moltherm_bad.json: unknown key \"mass\""},
-        BadFileRow{"TwoMolecules", R"([{"name": "A"}, {"name": "B"}])", "moltherm_bad.json: holds 2 molecules, not one"},
-        BadFileRow{"WavenumberAsBadText", R"({"name": "X", "molar_mass": "36.46", "atoms": 2, "rotational_constants": [10.59], "vibrations": [{"wavenumber": "x"}]})", "moltherm_bad.json: Invalid vibrational frequency"}),
+        BadFileRow{"EmptyMolden", "[Molden Format]\n", "moltherm_bad.json: no [FREQ] section (is it a frequency job?)"}),
     // clang-format on
     [](const auto& info) { return std::string(info.param.name); });
 
-// Numbers written as texts read as the boxes read them.
-TEST(OpenMolecule, NumbersAsTexts) {
-    const fs::path file = moltherm::testing::ScratchFile("moltherm_texts.json");
-    std::ofstream(file) << R"({"name": "HCl", "molar_mass": "36.46", "atoms": 2,
-        "rotational_constants": ["10.59"], "vibrations": [{"wavenumber": "2990.9"}]})";
-    Session s;
-    ASSERT_EQ(OpenMoleculeFile(s.form, file), std::nullopt);
-    EXPECT_EQ(s.c(txtMolarMass).text, "36.46");
-    EXPECT_EQ(s.c({txtFreq, 1}).text, "2990.9");
-}
-
-// Saving writes what the command line reads back into the same boxes; a box "Calc" refuses
-// writes nothing.
+// Saving writes what the window reads back into boxes that compute the same report; a box
+// "Calc" refuses writes nothing.
 TEST(SaveMolecule, RoundTripsThroughTheFile) {
     const fs::path file = moltherm::testing::ScratchFile("moltherm_save_test.json");
-    Session saved;
+    Session saved, opened;
     for (const Step& step :
          {Enter(WaterTexts), Up({spnDegen, 1}), Press(cmdAddState), Type({txtEnergy, 1}, "123.25"),
           Up({spnEnergyDegen, 1}), Type(txtMolarMass, "abc")})
@@ -194,11 +151,8 @@ TEST(SaveMolecule, RoundTripsThroughTheFile) {
     EXPECT_FALSE(fs::exists(file));
     Type(txtMolarMass, "18.015")(saved);
     ASSERT_EQ(SaveMoleculeFile(saved.form, file), std::nullopt);
-
-    Session opened;
     ASSERT_EQ(OpenMoleculeFile(opened.form, file), std::nullopt);
-    EXPECT_TRUE(WithoutTemperature(opened.form.inputTexts()) ==
-                WithoutTemperature(saved.form.inputTexts()));
+    EXPECT_EQ(Calculated(opened), Calculated(saved));
 }
 
 }  // namespace
