@@ -69,72 +69,61 @@ INSTANTIATE_TEST_SUITE_P(
         OpenRow{"GaussianMethane", "tests/data/gaussian/methane.log", {Enter(HclTexts)}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Opens water changed so, as a file or an output would describe it.
+std::function<std::optional<std::string>(frmMoltherm&)> Water(
+    void (*change)(MoleculeDescription&)) {
+    return [change](frmMoltherm& form) {
+        MoleculeDescription water;
+        std::tie(water.name, water.atoms, water.molarMass, water.shape, water.sigma) =
+            std::tuple("H2O", 3, 18.015, Shape::kNonlinear, 2);
+        water.rotationalConstants = {27.877, 14.512, 9.285};
+        water.modes = {{3657, 1}, {1595, 1}, {3756, 1}};
+        change(water);
+        return OpenMolecule(form, water);
+    };
+}
+// Opens a file of that text; nullptr: there is no such file.
+std::function<std::optional<std::string>(frmMoltherm&)> File(const char* text) {
+    return [text](frmMoltherm& form) {
+        const std::string content = text ? text : "";
+        return OpenMoleculeFile(
+            form, moltherm::testing::ScratchFile("moltherm_bad.json", text ? &content : nullptr));
+    };
+}
+
 struct RefusalRow {
     const char* name;
-    std::function<void(MoleculeDescription&)> change;
+    std::function<std::optional<std::string>(frmMoltherm&)> open;
     const char* message;
 };
 
-class RefuseMolecule : public ::testing::TestWithParam<RefusalRow> {};
+class Refuse : public ::testing::TestWithParam<RefusalRow> {};
 
-// What the boxes cannot hold is refused with its message and leaves every box as it was.
-TEST_P(RefuseMolecule, LeavesTheBoxesUnchanged) {
-    MoleculeDescription water;
-    std::tie(water.name, water.atoms, water.molarMass, water.shape, water.sigma) =
-        std::tuple("H2O", 3, 18.015, Shape::kNonlinear, 2);
-    water.rotationalConstants = {27.877, 14.512, 9.285};
-    water.modes = {{3657, 1}, {1595, 1}, {3756, 1}};
-    GetParam().change(water);
+// What the boxes cannot hold, and a file that does not read, is refused with one line (naming
+// the file) in the error box, and every box stays as it was. The wording of each fault in a
+// file is the reader's; the file rows show that each kind of file brings its message here.
+TEST_P(Refuse, LeavesTheBoxesUnchanged) {
     Session s;
     Enter(HclTexts)(s);
     const std::string before = Boxes(s.form);
-    EXPECT_EQ(OpenMolecule(s.form, water), GetParam().message);
+    EXPECT_EQ(GetParam().open(s.form), GetParam().message);
     EXPECT_EQ(s.c(txtError).text, GetParam().message);
     EXPECT_TRUE(s.c(txtError).visible);
     EXPECT_EQ(Boxes(s.form), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Molecules, RefuseMolecule,
+    Molecules, Refuse,
     // clang-format off
     ::testing::Values(
-        RefusalRow{"TransitionState", [](MoleculeDescription& m) { m.atoms = 4; m.modes.push_back({500, 2}); m.droppedImaginary = 1; }, "Cannot open: 1 imaginary mode(s) left out (a transition state)"},
-        RefusalRow{"TooManyAtoms", [](MoleculeDescription& m) { m.atoms = 10925; }, "Cannot open: 10925 atoms, the window holds 1 to 10924"},
-        RefusalRow{"ModesShort", [](MoleculeDescription& m) { m.modes.pop_back(); }, "Cannot open: the vibrations count 2 modes, not 3"},
-        RefusalRow{"LinearSigma3", [](MoleculeDescription& m) { m.shape = Shape::kLinear; m.modes.push_back({600, 1}); m.sigma = 3; }, "Cannot open: symmetry number 3"},
-        RefusalRow{"GroundLevelOff0", [](MoleculeDescription& m) { m.levels[0].energy = 5; }, "Cannot open: the ground level is not at 0"}),
-    // clang-format on
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct BadFileRow {
-    const char* name;
-    const char* text;  // nullptr: there is no such file
-    const char* message;
-};
-
-class OpenBadFile : public ::testing::TestWithParam<BadFileRow> {};
-
-// A file that does not read gets one line naming it; the boxes stay. (Each fault's wording is
-// the reader's; these rows show that each kind of file brings its message to the window.)
-TEST_P(OpenBadFile, LeavesTheBoxesUnchanged) {
-    const std::string text = GetParam().text ? GetParam().text : "";
-    const fs::path file =
-        moltherm::testing::ScratchFile("moltherm_bad.json", GetParam().text ? &text : nullptr);
-    Session s;
-    Enter(WaterTexts)(s);
-    const std::string before = Boxes(s.form);
-    EXPECT_EQ(OpenMoleculeFile(s.form, file), GetParam().message);
-    EXPECT_EQ(s.c(txtError).text, GetParam().message);
-    EXPECT_EQ(Boxes(s.form), before);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, OpenBadFile,
-    // clang-format off
-    ::testing::Values(
-        BadFileRow{"Missing", nullptr, "moltherm_bad.json: cannot be read"},
-        BadFileRow{"UnknownKey", R"({"name": "X", "mass": 1})", "moltherm_bad.json: unknown key \"mass\""},
-        BadFileRow{"EmptyMolden", "[Molden Format]\n", "moltherm_bad.json: no [FREQ] section (is it a frequency job?)"}),
+        RefusalRow{"TransitionState", Water([](MoleculeDescription& m) { m.atoms = 4; m.modes.push_back({500, 2}); m.droppedImaginary = 1; }), "Cannot open: 1 imaginary mode(s) left out (a transition state)"},
+        RefusalRow{"TooManyAtoms", Water([](MoleculeDescription& m) { m.atoms = 10925; }), "Cannot open: 10925 atoms, the window holds 1 to 10924"},
+        RefusalRow{"ModesShort", Water([](MoleculeDescription& m) { m.modes.pop_back(); }), "Cannot open: the vibrations count 2 modes, not 3"},
+        RefusalRow{"LinearSigma3", Water([](MoleculeDescription& m) { m.shape = Shape::kLinear; m.modes.push_back({600, 1}); m.sigma = 3; }), "Cannot open: symmetry number 3"},
+        RefusalRow{"GroundLevelOff0", Water([](MoleculeDescription& m) { m.levels[0].energy = 5; }), "Cannot open: the ground level is not at 0"},
+        RefusalRow{"MissingFile", File(nullptr), "moltherm_bad.json: cannot be read"},
+        RefusalRow{"UnknownKey", File(R"({"name": "X", "mass": 1})"), "moltherm_bad.json: unknown key \"mass\""},
+        RefusalRow{"EmptyMolden", File("[Molden Format]\n"), "moltherm_bad.json: no [FREQ] section (is it a frequency job?)"}),
     // clang-format on
     [](const auto& info) { return std::string(info.param.name); });
 
