@@ -42,6 +42,27 @@ Step Record() {
     });
 }
 
+// The printer fails from now on as told, its record emptied.
+Step PrinterFails(std::optional<std::string> failure) {
+    return [failure = std::move(failure)](Session& s) {
+        s.printer.printFailure = failure;
+        s.printer.printed = s.printer.log = "";
+    };
+}
+// What the printer was told, and whether it printed the summary and the tables.
+Step Printed() {
+    return Note([](Session& s) {
+        return Join(s.printer.log + s.printer.font,
+                    s.printer.printed == s.form.summaryText() + s.form.tableText());
+    });
+}
+
+// A box the calculation refuses: its message is shown and focused in input mode. (The other
+// checks and their messages are the calculation's; these show that each kind of box reaches it.)
+const std::string kRefused =
+    "txtError | Calc | lblTemp txtTemp cmdCalc txtError frmMolType frmRotational frmVibrational "
+    "frmElectronic";
+
 const Case kCalc[] = {
     {"Calc hides the data then sizes and shows the answer box then shows the report",
      {Enter(HclTexts), Forget(), Press(cmdCalc), Log(), Shown(), Text(cmdCalc), Open(txtName),
@@ -97,53 +118,16 @@ const Case kCalc[] = {
                       s.form.tableText().find("     3.000  ") != std::string::npos);
       })},
      "298.15 | 39.948 | 0 3657 1595 3756  | 1 | 1 | 1"},
-};
-INSTANTIATE_TEST_SUITE_P(Calc, Scenario, ::testing::ValuesIn(kCalc), CaseName);
-
-// A worked example with one box changed, as the user types it or as only the program can write
-// it; the message of the first check that fails is shown, and the window stays in input mode.
-Case Refusal(const char* what, CalcInputTexts (*example)(), Step change, const char* message) {
-    return {what,
-            {Enter(example), std::move(change), Press(cmdCalc), Text(txtError), Focus(),
-             Text(cmdCalc), Shown()},
-            Join(message, "txtError", "Calc",
-                 "lblTemp txtTemp cmdCalc txtError frmMolType frmRotational frmVibrational "
-                 "frmElectronic")};
-}
-
-// The other checks and their messages are the calculation's; these show that each kind of box
-// reaches it from the window.
-const Case kRefusals[] = {
-    Refusal(
-        "an empty energy of an added level", ArgonTexts,
-        [](Session& s) {
-            Press(cmdAddState)(s);
-            Type({txtEnergy, 1}, "")(s);
-        },
-        "Invalid electronic energy"),
-    Refusal("an empty vibrational degeneracy", HclTexts, Write({txtDegen, 1}, ""),
-            "Invalid degeneracy"),
-};
-INSTANTIATE_TEST_SUITE_P(Refusal, Scenario, ::testing::ValuesIn(kRefusals), CaseName);
-
-// The printer fails from now on as told, its record emptied.
-Step PrinterFails(std::optional<std::string> failure) {
-    return [failure = std::move(failure)](Session& s) {
-        s.printer.printFailure = failure;
-        s.printer.printed = s.printer.log = "";
-    };
-}
-// What the printer was told, and whether it printed the summary and the tables.
-Step Printed() {
-    return Note([](Session& s) {
-        return Join(s.printer.log + s.printer.font,
-                    s.printer.printed == s.form.summaryText() + s.form.tableText());
-    });
-}
-
-// A report printed in Courier: the font is restored whatever happened, a failure is shown in
-// results mode, and a print ends in input mode.
-const Case kPrints[] = {
+    {"an empty energy of an added level is refused and the window stays in input mode",
+     {Enter(ArgonTexts), Press(cmdAddState), Type({txtEnergy, 1}, ""), Press(cmdCalc),
+      Text(txtError), Focus(), Text(cmdCalc), Shown()},
+     Join("Invalid electronic energy", kRefused)},
+    {"an empty vibrational degeneracy is refused and the window stays in input mode",
+     {Enter(HclTexts), Write({txtDegen, 1}, ""), Press(cmdCalc), Text(txtError), Focus(),
+      Text(cmdCalc), Shown()},
+     Join("Invalid degeneracy", kRefused)},
+    // A report printed in Courier: the font is restored whatever happened, a failure is shown
+    // in results mode, and a print ends in input mode.
     {"a print without a printer is reported and can be tried again",
      {Enter(ArgonTexts), Press(cmdCalc), Temperature("300"), PrinterFails("No default printer"),
       Press(cmdPrint), Printed(), Text(txtError), Text(cmdCalc), AnswerIsReport(),
@@ -151,7 +135,7 @@ const Case kPrints[] = {
      Join("font courier, print, font Arial, Arial", 0, "No default printer", "New T", 1,
           "font courier, print, end, font Arial, Arial", 1, "Calc")},
 };
-INSTANTIATE_TEST_SUITE_P(Print, Scenario, ::testing::ValuesIn(kPrints), CaseName);
+INSTANTIATE_TEST_SUITE_P(Calc, Scenario, ::testing::ValuesIn(kCalc), CaseName);
 
 }  // namespace
 }  // namespace moltherm::app::testing
