@@ -1,8 +1,6 @@
 // The calculate command, the two modes of the window, and printing.
 #include "calc/calc_input.h"
 #include "form_fixture.h"
-#include "report/results_table.h"
-#include "report/summary.h"
 
 namespace moltherm::app::testing {
 namespace {
@@ -44,23 +42,28 @@ Step Record() {
     });
 }
 
-// The report the libraries give for water, to compare with the window's.
-std::string LibrariesWaterReport() {
-    const CalcInputTexts w = WaterTexts();
-    const CalcSession session = CalculatedSession(w);
-    const std::vector<double> freqs{3657, 1595, 3756}, energies{0};
-    // clang-format off
-    return FormatSummary({kReportDate + "  " + kReportTime, w.name, 3, false, 18.015, w.sigma,
-                          27.877, 14.512, 9.285, freqs, w.vibDegeneracies, energies,
-                          w.elecDegeneracies, "1 bar", {}}) +
-           // clang-format on
-           FormatResultsTable(298.15, session.results(), PhysicalConstants{}.avogadro);
+// The printer fails from now on as told, its record emptied.
+Step PrinterFails(std::optional<std::string> failure) {
+    return [failure = std::move(failure)](Session& s) {
+        s.printer.printFailure = failure;
+        s.printer.printed = s.printer.log = "";
+    };
+}
+// What the printer was told, and whether it printed the summary and the tables.
+Step Printed() {
+    return Note([](Session& s) {
+        return Join(s.printer.log + s.printer.font,
+                    s.printer.printed == s.form.summaryText() + s.form.tableText());
+    });
 }
 
+// A box the calculation refuses: its message is shown and focused in input mode. (The other
+// checks and their messages are the calculation's; these show that each kind of box reaches it.)
+const std::string kRefused =
+    "txtError | Calc | lblTemp txtTemp cmdCalc txtError frmMolType frmRotational frmVibrational "
+    "frmElectronic";
+
 const Case kCalc[] = {
-    {"Water entered through the window gives the libraries' report",
-     {Enter(WaterTexts), Press(cmdCalc), Text(txtAns)},
-     LibrariesWaterReport()},
     {"Calc hides the data then sizes and shows the answer box then shows the report",
      {Enter(HclTexts), Forget(), Press(cmdCalc), Log(), Shown(), Text(cmdCalc), Open(txtName),
       Open(txtTemp), Note([](Session& s) {
@@ -79,23 +82,17 @@ const Case kCalc[] = {
       [](Session& s) { s.form.userResized(10120, 8405, 10000, 8000); },
       Note([](Session& s) { return std::to_string(s.c(txtAns).height); })},
      "9760 | 5395 | 7080"},
-    {"New T refuses a bad temperature and keeps the tables but stores a refused number",
-     {Enter(Cl2Texts), Press(cmdCalc), Temperature(""), Text(txtError), Record(), Temperature("-5"),
-      Text(txtError), Record(), Temperature("0"), Text(txtError), Shown(), Text(cmdCalc), Tables(),
-      AnswerIsReport()},
-     Join("Invalid Temperature", 298.15, 70.906, "0 560 ", "Negative temperature", -5, 70.906,
-          "0 560 ", "Invalid Temperature",
+    {"New T refuses a bad temperature in the error box and keeps the tables in results mode",
+     {Enter(Cl2Texts), Press(cmdCalc), Temperature("-5"), Text(txtError), Focus(), Shown(),
+      Text(cmdCalc), Tables(), AnswerIsReport()},
+     Join("Negative temperature", "txtError",
           "lblTemp txtTemp cmdCalc cmdNewData cmdPrint txtError txtAns", "New T", kCl2First, 1)},
-    {"New T appends a table under the same summary",
+    {"New T appends a table under the same summary and New Data returns to the input as it was",
      {Enter(Cl2Texts), Press(cmdCalc), ClockAt("12/5/2026", "4:00:00 AM"), Temperature("1000"),
-      Heading(), Tables(), AnswerIsReport()},
-     Join("Moltherm Calculation   12/5/2026  3:04:05 AM", kCl2Tables, 1)},
-    {"New Data returns to the input as it was and Calc starts afresh",
-     {Enter(Cl2Texts), Press(cmdCalc), Temperature("1000"), Forget(), Press(cmdNewData),
-      Text(cmdCalc), Shown(), Log(), Text(txtSigma), Text({txtFreq, 1}),
-      Open({txtRotationalConst, 1}), Tables(), ClockAt("13/5/2026", "3:04:05 AM"), Press(cmdCalc),
-      Heading(), Tables(), AnswerIsReport()},
-     Join("Calc", kInputMode,
+      Heading(), Forget(), Press(cmdNewData), Text(cmdCalc), Shown(), Log(), Text(txtSigma),
+      Text({txtFreq, 1}), Open({txtRotationalConst, 1}), Tables(),
+      ClockAt("13/5/2026", "3:04:05 AM"), Press(cmdCalc), Heading(), Tables(), AnswerIsReport()},
+     Join("Moltherm Calculation   12/5/2026  3:04:05 AM", "Calc", kInputMode,
           "focus cmdNewData, Visible txtAns, Text cmdCalc, Visible cmdNewData, focus txtTemp, "
           "Visible cmdPrint, Visible frmRotational, Visible frmVibrational, "
           "Visible frmElectronic, Visible frmMolType",
@@ -121,53 +118,16 @@ const Case kCalc[] = {
                       s.form.tableText().find("     3.000  ") != std::string::npos);
       })},
      "298.15 | 39.948 | 0 3657 1595 3756  | 1 | 1 | 1"},
-};
-INSTANTIATE_TEST_SUITE_P(Calc, Scenario, ::testing::ValuesIn(kCalc), CaseName);
-
-// A worked example with one box changed, as the user types it or as only the program can write
-// it; the message of the first check that fails is shown, and the window stays in input mode.
-Case Refusal(const char* what, CalcInputTexts (*example)(), Step change, const char* message) {
-    return {what,
-            {Enter(example), std::move(change), Press(cmdCalc), Text(txtError), Focus(),
-             Text(cmdCalc), Shown()},
-            Join(message, "txtError", "Calc",
-                 "lblTemp txtTemp cmdCalc txtError frmMolType frmRotational frmVibrational "
-                 "frmElectronic")};
-}
-
-// The other checks and their messages are the calculation's; these show that each kind of box
-// reaches it from the window.
-const Case kRefusals[] = {
-    Refusal(
-        "an empty energy of an added level", ArgonTexts,
-        [](Session& s) {
-            Press(cmdAddState)(s);
-            Type({txtEnergy, 1}, "")(s);
-        },
-        "Invalid electronic energy"),
-    Refusal("an empty vibrational degeneracy", HclTexts, Write({txtDegen, 1}, ""),
-            "Invalid degeneracy"),
-};
-INSTANTIATE_TEST_SUITE_P(Refusal, Scenario, ::testing::ValuesIn(kRefusals), CaseName);
-
-// The printer fails from now on as told, its record emptied.
-Step PrinterFails(std::optional<std::string> failure) {
-    return [failure = std::move(failure)](Session& s) {
-        s.printer.printFailure = failure;
-        s.printer.printed = s.printer.log = "";
-    };
-}
-// What the printer was told, and whether it printed the summary and the tables.
-Step Printed() {
-    return Note([](Session& s) {
-        return Join(s.printer.log + s.printer.font,
-                    s.printer.printed == s.form.summaryText() + s.form.tableText());
-    });
-}
-
-// A report printed in Courier: the font is restored whatever happened, a failure is shown in
-// results mode, and a print ends in input mode.
-const Case kPrints[] = {
+    {"an empty energy of an added level is refused and the window stays in input mode",
+     {Enter(ArgonTexts), Press(cmdAddState), Type({txtEnergy, 1}, ""), Press(cmdCalc),
+      Text(txtError), Focus(), Text(cmdCalc), Shown()},
+     Join("Invalid electronic energy", kRefused)},
+    {"an empty vibrational degeneracy is refused and the window stays in input mode",
+     {Enter(HclTexts), Write({txtDegen, 1}, ""), Press(cmdCalc), Text(txtError), Focus(),
+      Text(cmdCalc), Shown()},
+     Join("Invalid degeneracy", kRefused)},
+    // A report printed in Courier: the font is restored whatever happened, a failure is shown
+    // in results mode, and a print ends in input mode.
     {"a print without a printer is reported and can be tried again",
      {Enter(ArgonTexts), Press(cmdCalc), Temperature("300"), PrinterFails("No default printer"),
       Press(cmdPrint), Printed(), Text(txtError), Text(cmdCalc), AnswerIsReport(),
@@ -175,7 +135,7 @@ const Case kPrints[] = {
      Join("font courier, print, font Arial, Arial", 0, "No default printer", "New T", 1,
           "font courier, print, end, font Arial, Arial", 1, "Calc")},
 };
-INSTANTIATE_TEST_SUITE_P(Print, Scenario, ::testing::ValuesIn(kPrints), CaseName);
+INSTANTIATE_TEST_SUITE_P(Calc, Scenario, ::testing::ValuesIn(kCalc), CaseName);
 
 }  // namespace
 }  // namespace moltherm::app::testing

@@ -25,15 +25,14 @@ const Case kMoleculeType[] = {
     {"a down click on one atom disables only the two spinners enabled at start up",
      {Down(spnN, 2), Text(txtN), Log()},
      "1 | focus spnN, Value spnN, Enabled spnSigma, Enabled spnDegen(1), Value spnN"},
-    {"the second atom enables in order then writes the count and the third the non linear option",
+    {"the second atom enables in order then writes the count, the third the non linear option, "
+     "and back at one atom the frames and their spinners are disabled",
      {Up(spnN), Log("Enabled "), Log("Text "), Forget(), Up(spnN), Log("Enabled "), Forget(),
-      Up(spnN), Down(spnN, 2), Log("Enabled "), Log("Selected "), Text(txtN)},
+      Up(spnN), Down(spnN, 2), Log("Enabled "), Log("Selected "), Text(txtN), Forget(), Down(spnN),
+      Log("Enabled "), Open(txtSigma), Open({spnDegen, 1})},
      "frmRotational lblSigma lblRotationalConst txtRotationalConst(1) txtSigma frmVibrational "
      "lblFreq lblDegen txtFreq(1) txtDegen(1) optLinear | txtN | optNonlinear | optNonlinear |  | "
-     "2"},
-    {"back at one atom the frames and their spinners are disabled",
-     {Up(spnN), Forget(), Down(spnN), Log("Enabled "), Open(txtSigma), Open({spnDegen, 1})},
-     "frmRotational spnSigma lblSigma lblRotationalConst txtRotationalConst(1) txtSigma "
+     "2 | frmRotational spnSigma lblSigma lblRotationalConst txtRotationalConst(1) txtSigma "
      "frmVibrational txtFreq(1) lblFreq lblDegen txtDegen(1) spnDegen(1) optLinear | closed | "
      "closed"},
     {"non linear adds two rotational boxes that copy the first and leaves 3N minus 6 modes",
@@ -43,10 +42,6 @@ const Case kMoleculeType[] = {
       Log("window Height ")},
      "nonlinear | 120 1310 1935 285 '27.877' | 120 1660 1935 285 '27.877' | open | 2200 | 1 1 1 | "
      "optLinear optNonlinear | 6720"},
-    {"choosing the option already selected only moves the focus",
-     {Up(spnN, 2), Forget(), Choose(optLinear), Log(), Choose(optNonlinear), Forget(),
-      Choose(optNonlinear), Log(), Exists({txtRotationalConst, 3})},
-     "focus optLinear |  | 1"},
     {"a non linear triatomic stepped down becomes a linear diatomic with one row",
      {Up(spnN, 2), Choose(optNonlinear), Forget(), Down(spnN), Text(txtN), Describe(optLinear),
       Describe(optNonlinear), Height(frmRotational), MolType(), Rows(), Log("destroy "),
@@ -54,20 +49,19 @@ const Case kMoleculeType[] = {
      "2 | 3240 550 855 375 '&Linear' selected | 3240 840 1215 375 '&Non-linear' disabled | 1575 | "
      "linear | 1 | txtFreq(3) txtDegen(3) spnDegen(3) txtFreq(2) txtDegen(2) spnDegen(2) "
      "txtRotationalConst(2) txtRotationalConst(3) | 6720 6720"},
-    {"access keys select the options while they are enabled",
-     {AccessKey('l'), Up(spnN, 2), AccessKey('N'), Describe(optNonlinear), Focus(), AccessKey('l'),
-      Describe(optLinear), Exists({txtRotationalConst, 2}), AccessKey('x')},
-     "0 | 1 | 3240 840 1215 375 '&Non-linear' selected | optNonlinear | 1 | "
-     "3240 550 855 375 '&Linear' selected | 0 | 0"},
-    {"a linear symmetry number stops at 2 and the refused step costs a down click",
+    {"access keys select the options while enabled and the option already selected only focuses",
+     {AccessKey('l'), Up(spnN, 2), Forget(), Choose(optLinear), Log(), AccessKey('N'),
+      Describe(optNonlinear), Focus(), Forget(), Choose(optNonlinear), Log(),
+      Exists({txtRotationalConst, 3}), AccessKey('l'), Describe(optLinear),
+      Exists({txtRotationalConst, 2}), AccessKey('x')},
+     "0 | focus optLinear | 1 | 3240 840 1215 375 '&Non-linear' selected | optNonlinear |  | 1 | "
+     "1 | 3240 550 855 375 '&Linear' selected | 0 | 0"},
+    {"a linear symmetry number stops at 2, one given while non linear is kept and steps on up",
      {Up(spnN), Up(spnSigma, 2), Text(txtSigma), Down(spnSigma), Text(txtSigma), Down(spnSigma),
-      Text(txtSigma)},
-     "2 | 2 | 1"},
-    {"a symmetry number given while non linear is kept when linear and steps on up",
-     {Up(spnN, 2), Choose(optNonlinear), Up(spnSigma, 2), Choose(optLinear), Text(txtSigma),
-      Up(spnSigma), Text(txtSigma), Down(spnN), Text(txtSigma), Write(txtSigma, "32767"),
-      [](Session& s) { s.form.IncreaseSigma(); }, Text(txtSigma)},
-     "3 | 4 | 4 | 32767"},  // the stored number is 16 bits
+      Text(txtSigma), Up(spnN), Choose(optNonlinear), Up(spnSigma, 2), Choose(optLinear),
+      Text(txtSigma), Up(spnSigma), Text(txtSigma), Down(spnN), Text(txtSigma),
+      Write(txtSigma, "32767"), [](Session& s) { s.form.IncreaseSigma(); }, Text(txtSigma)},
+     "2 | 2 | 1 | 3 | 4 | 4 | 32767"},  // the stored number is 16 bits
     {"the atom count stops where the modes fill 16 bits",
      {Up(spnN), Write(txtN, "10923"), [](Session& s) { s.form.IncreaseAtomCount(); }, Text(txtN),
       Note([](Session& s) { return Join(s.form.nModes(), s.form.height()); }), Note([](Session& s) {
@@ -99,13 +93,11 @@ const Case kVibrationRows[] = {
       Log("create "), Focus()},
      "1 1 1 |  | txtFreq(3) txtDegen(3) spnDegen(3) | txtFreq(3) txtDegen(3) spnDegen(3) | "
      "txtRotationalConst(2)"},
-    {"a raise that overshoots the modes is made up with blank rows",
+    {"a raise that overshoots the modes is made up with blank rows and one row may stand above",
      {Up(spnN, 2), Up({spnDegen, 1}), Rows(), Up({spnDegen, 2}), Rows(), Height(frmVibrational),
-      Up({spnDegen, 2}), Rows()},
-     "2 1 1 | 2 2 | 1350 | 2 1 1"},
-    {"a single row may stand above the modes",
-     {Up(spnN, 2), Up({spnDegen, 1}, 3), Rows(), Up({spnDegen, 1}), Rows(), Height(frmVibrational)},
-     "4 | 5 | 1050"},
+      Up({spnDegen, 2}), Rows(), Up({spnDegen, 1}, 2), Rows(), Up({spnDegen, 1}), Rows(),
+      Height(frmVibrational)},
+     "2 1 1 | 2 2 | 1350 | 2 1 1 | 4 | 5 | 1050"},
     {"a diatomic's row is written back to 1 after a raise and a refused lowering does not rebuild",
      {Up(spnN), Forget(), Up({spnDegen, 1}), Log("Text "), Forget(), Down({spnDegen, 1}, 3), Rows(),
       Log()},
