@@ -4,6 +4,8 @@
 
 #include "calc/molecule_json.h"
 
+#include "tests/support/worked_examples.h"
+
 namespace moltherm {
 namespace {
 
@@ -47,6 +49,18 @@ TEST(MoleculeJson, WrittenGeometryReadsBack) {
         EXPECT_EQ(again->geometry[k].mass, water->geometry[k].mass);
     }
     EXPECT_EQ(WriteMoleculeJson(*again), written);
+}
+
+// Save writes the typed boxes with what Open found beyond them; reading back gives all of it.
+TEST(MoleculeJson, SavedBoxesAndNotesReadBack) {
+    auto cl2 = DescribeTexts(PhysicalConstants{}, testing::Cl2Texts(), 1, 0);
+    ASSERT_TRUE(cl2.has_value()) << cl2.error();
+    cl2->source = "by hand";
+    cl2->atoms = 3, cl2->modes = {{560, 3}}, cl2->droppedImaginary = 1;
+    const auto again = ReadMoleculeJson(WriteMoleculeJson(*cl2), {});
+    ASSERT_TRUE(again.has_value()) << again.error();
+    EXPECT_EQ(std::tuple(again->source, again->sigma, again->droppedImaginary, again->modes.size()),
+              std::tuple(std::optional<std::string>("by hand"), 2, 1, 1u));
 }
 
 }  // namespace

@@ -22,6 +22,13 @@ TEST(CalcSession, CalcThenNewTGivesTheWorkedReport) {
     EXPECT_EQ(session.reportText(), session.record().summaryText + kCl2Tables);
     EXPECT_EQ(CalculatedSession(HclTexts()).record().summaryText, kHclSummary);
     EXPECT_EQ(CalculatedSession(ArgonTexts()).record().summaryText, kArgonSummary);
+    CalcSession water;
+    water.SetPrescaled(0.97);
+    water.record().nModes = 3;
+    ASSERT_TRUE(water.Calc(WaterTexts(), kStamp));
+    for (const char* line : {"Rotational Constants: 27.877000/cm,  14.512000/cm,  9.285000/cm.",
+                             "Frequencies scaled by 0.97 in the file."})
+        EXPECT_NE(water.record().summaryText.find(line), std::string::npos) << line;
     ASSERT_TRUE(session.Calc(cl2, kStamp));
     EXPECT_EQ(session.record().tableText, kCl2Tables.substr(0, kCl2Tables.find("1000.00K")));
 }
