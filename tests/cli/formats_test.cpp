@@ -9,18 +9,6 @@
 namespace moltherm::cli::testing {
 namespace {
 
-// The lines that are exactly five numbers, as numbers.
-std::vector<std::vector<double>> FiveNumberRows(const std::string& text) {
-    std::vector<std::vector<double>> rows;
-    for (const std::string& line : Split(text, "\n")) {
-        std::istringstream in(line);
-        std::vector<double> numbers;
-        for (double x; in >> x;) numbers.push_back(x);
-        if (numbers.size() == 5 && in.eof()) rows.push_back(numbers);
-    }
-    return rows;
-}
-
 TEST(JanafFormat, RowsAreTheEnginesTotalsAtThreeDecimals) {
     const RunResult run =
         RunInProcess({ExamplePath("h2o.json"), ExamplePath("cl2.json"), "-T", "298.15", "-T",
@@ -28,7 +16,13 @@ TEST(JanafFormat, RowsAreTheEnginesTotalsAtThreeDecimals) {
     ASSERT_EQ(std::pair(run.exitCode, run.err), std::pair(0, std::string()));
     EXPECT_TRUE(run.out.starts_with("H2O (H2O): standard state 1 atm, Tr = 298.15 K\n")) << run.out;
     EXPECT_NE(run.out.find("\n\nCl2 (Cl2): standard state 1 atm"), std::string::npos) << run.out;
-    const auto rows = FiveNumberRows(run.out);
+    std::vector<std::vector<double>> rows;  // the lines that are exactly five numbers
+    for (const std::string& line : Split(run.out, "\n")) {
+        std::istringstream in(line);
+        std::vector<double> numbers;
+        for (double x; in >> x;) numbers.push_back(x);
+        if (numbers.size() == 5 && in.eof()) rows.push_back(numbers);
+    }
     ASSERT_EQ(rows.size(), 8u) << run.out;
     const double temperatures[] = {298.15, 300, 650, 1000};
     ThermoOptions atm;
@@ -49,12 +43,12 @@ TEST(JanafFormat, RowsAreTheEnginesTotalsAtThreeDecimals) {
 
 // Water with its enthalpy of formation, HCl without a formula, a formula of five elements.
 const std::string kNasa7Input =
-    R"([{"name": "H2O", "formula": "H2O", "enthalpy_of_formation": -241.826, "molar_mass": 18.015,
-    "atoms": 3, "shape": "nonlinear", "symmetry_number": 2, "rotational_constants": [27.877,
-    14.512, 9.285], "vibrations": [{"wavenumber": 3657}, {"wavenumber": 1595},
-    {"wavenumber": 3756}]}, {"name": "HCl", "molar_mass": 36.461, "atoms": 2,
-    "rotational_constants": [10.59], "vibrations": [{"wavenumber": 2990.95}]},
-    {"name": "X", "formula": "CHNOS", "atoms": 1, "molar_mass": 77}])";
+    R"([{"name": "H2O", "formula": "H2O", "enthalpy_of_formation": -241.826, "atoms": 3,
+    "molar_mass": 18.015, "shape": "nonlinear", "symmetry_number": 2, "rotational_constants":
+    [27.877, 14.512, 9.285], "vibrations": [{"wavenumber": 3657}, {"wavenumber": 1595},
+    {"wavenumber": 3756}]}, {"name": "HCl", "molar_mass": 36.461, "atoms": 2, "vibrations":
+    [{"wavenumber": 2990.95}], "rotational_constants": [10.59]}, {"name": "X", "formula":
+    "CHNOS", "atoms": 1, "molar_mass": 77}])";
 
 // The polynomials written are the fit of each molecule read; a molecule either format cannot
 // take is refused alone.
