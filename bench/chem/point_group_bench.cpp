@@ -59,7 +59,7 @@ void BM_PointGroupUnsymmetric100Atoms(benchmark::State& state) {
 BENCHMARK(BM_PointGroupUnsymmetric100Atoms)->Unit(benchmark::kMillisecond);
 
 void BM_PointGroupBenzeneFromOutput(benchmark::State& state) {
-    Analyse(state, testing::Benzene(), "D6h");
+    Analyse(state, testing::Geometry("Benzene"), "D6h");
 }
 BENCHMARK(BM_PointGroupBenzeneFromOutput)->Unit(benchmark::kMillisecond);
 
