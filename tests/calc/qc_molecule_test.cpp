@@ -33,7 +33,7 @@ class PrintedEntropies : public ::testing::TestWithParam<Printed> {};
 
 TEST_P(PrintedEntropies, AgreeAtOneAtmosphere) {
     const Printed& p = GetParam();
-    const auto read = qcio::ReadQcFile(std::string(MOLTHERM_QC_DATA) + "/" + p.file);
+    const auto read = qcio::ReadQcFile(std::string(MOLTHERM_TEST_DATA) + "/" + p.file);
     ASSERT_TRUE(read.has_value()) << read.error();
     std::vector<std::string> warnings;
     const auto described = DescribeQcResult(*read, "m", p.imaginary, warnings);

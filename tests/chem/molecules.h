@@ -44,14 +44,11 @@ inline std::vector<Atom> Mol(const char* text) {
 // The frame of tests/data/geometries.xyz whose comment line starts with `name` and " |".
 inline std::vector<Atom> Geometry(std::string_view name) {
     std::ifstream in(MOLTHERM_TEST_DATA "/geometries.xyz");
-    std::string count, comment, symbol;
+    std::string count, comment, line, frame;
     while (std::getline(in, count) && std::getline(in, comment)) {
-        std::vector<Atom> atoms;
-        double x, y, z;
-        for (int i = std::stoi(count); i > 0 && in >> symbol >> x >> y >> z; --i)
-            atoms.push_back(At(symbol, x, y, z));
-        in.ignore(1);
-        if (comment.rfind(std::string(name) + " |", 0) == 0) return atoms;
+        frame.clear();
+        for (int i = std::stoi(count); i > 0 && std::getline(in, line); --i) frame += line + ' ';
+        if (comment.rfind(std::string(name) + " |", 0) == 0) return Mol(frame.c_str());
     }
     std::abort();  // no such frame: a typo in a test
 }

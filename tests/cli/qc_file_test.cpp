@@ -9,7 +9,7 @@ namespace {
 
 using Json = nlohmann::json;
 
-const std::string kMethane = std::string(MOLTHERM_QC_DATA) + "/gaussian/methane.log";
+const std::string kMethane = std::string(MOLTHERM_TEST_DATA) + "/gaussian/methane.log";
 
 // The methane job with its first frequency printed negative, or cut before its frequencies.
 std::string MethaneCopy(const std::string& name, bool imaginary) {
@@ -57,7 +57,7 @@ TEST(QcFile, MixesWithMoleculeFilesAndRefusesOnlyItself) {
 
 // Wavenumbers the file says it scaled are never scaled again, also after a molecule file.
 TEST(QcFile, AlreadyScaledFrequenciesRefuseASecondFactor) {
-    std::string text = ReadFile(std::string(MOLTHERM_QC_DATA) + "/orca/dvb_ir_6.0.out");
+    std::string text = ReadFile(std::string(MOLTHERM_TEST_DATA) + "/orca/dvb_ir_6.0.out");
     const std::string one = "Scaling factor for frequencies =  1.000000000";
     text.replace(text.find(one), one.size(), "Scaling factor for frequencies =  0.970000000");
     const std::string path = ScratchFile("scaled.out", &text);
@@ -89,7 +89,7 @@ TEST_P(MoleculeFormat, RoundTripGivesTheSameReport) {
     std::vector<std::string> args;
     for (const std::string& file : c.files)
         args.push_back(file.ends_with(".json") ? ExamplePath(file)
-                                               : std::string(MOLTHERM_QC_DATA) + "/" + file);
+                                               : std::string(MOLTHERM_TEST_DATA) + "/" + file);
     if (c.files[0] == "ts.log") args[0] = MethaneCopy("ts.log", true);
     args.insert(args.end(), c.options.begin(), c.options.end());
     args.insert(args.end(), {"-T", "100:1000:450"});

@@ -12,7 +12,7 @@
 namespace moltherm::qcio::testing {
 
 inline std::filesystem::path FixturePath(std::string_view name) {
-    return std::filesystem::path(MOLTHERM_QC_DATA) / name;
+    return std::filesystem::path(MOLTHERM_TEST_DATA) / name;
 }
 
 inline std::string FixtureText(std::string_view name) {
