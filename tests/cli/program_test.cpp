@@ -1,12 +1,14 @@
 // The program as a user runs it: the report in each format, messages and exit status.
-#include <nlohmann/json.hpp>
 
 #include "tests/cli/cli_test_support.h"
+#include "tests/support/data_rows.h"
 
 namespace moltherm::cli::testing {
 namespace {
 
-using Json = nlohmann::json;
+using moltherm::testing::DataRows;
+using moltherm::testing::Json;
+using moltherm::testing::RowName;
 using namespace std::string_literals;
 
 // The summary above kCl2Tables.
@@ -49,60 +51,22 @@ TEST(Report, TemperatureOptionSpellings) {
                              "\u2026\": Invalid Temperature\n"}));
 }
 
-struct Usage {
-    const char* name;
-    std::string args;     // split at blanks; hcl.json and molecules.json are the examples
-    std::string input;    // standard input
-    std::string message;  // after "moltherm-cli: "
-};
-
 // A usage error is one line on standard error with status 2 and nothing on standard output.
-class UsageLine : public ::testing::TestWithParam<Usage> {};
+class UsageLine : public ::testing::TestWithParam<Json> {};
 
 TEST_P(UsageLine, IsOneLineAndStatus2) {
-    const Usage& c = GetParam();
+    const Json& c = GetParam();
+    const std::string argText = c["args"];
     std::vector<std::string> args =
-        c.args.empty() ? std::vector<std::string>{} : Split(c.args, " ");
+        argText.empty() ? std::vector<std::string>{} : Split(argText, " ");
     for (std::string& arg : args)
         if (arg == "hcl.json" || arg == "molecules.json") arg = ExamplePath(arg);
-    EXPECT_EQ(RunInProcess(args, c.input), (RunResult{2, "", "moltherm-cli: " + c.message + "\n"}));
+    EXPECT_EQ(RunInProcess(args, c["input"].get<std::string>()),
+              (RunResult{2, "", "moltherm-cli: " + c["message"].get<std::string>() + "\n"}));
 }
 
-const std::string kFormats = "{text,json,csv,molecule,janaf,chemkin,cantera} (see --help)";
-const std::string kRange = "temperature range \"";
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cli, UsageLine, ::testing::Values(
-    // No abbreviations: "--cr" is not "--crlf".
-    Usage{"UnknownOption", "hcl.json --cr", "", "The following argument was not expected: --cr (see --help)"},
-    Usage{"NoMolecule", "", "", "MOLECULE is required (see --help)"},
-    Usage{"UnknownFormat", "hcl.json --format xml", "", "--format: xml not in " + kFormats},
-    Usage{"ImaginaryPolicy", "hcl.json --imaginary keep", "", "--imaginary: keep not in {refuse,drop,invert} (see --help)"},
-    Usage{"NoFile", "/none/x.json", "", "/none/x.json: No such file or directory"},
-    Usage{"Directory", "/", "", "/: is a directory"},
-    Usage{"BlankInput", "-", " \n\t", "standard input: not valid JSON: the input is empty (line 1, column 1)"},
-    Usage{"NotJsonAfterAGoodFile", "hcl.json - /none/x.json", "[\n1,\n,2]", "standard input: not valid JSON: syntax error while parsing value - unexpected ','; expected '[', '{', or a literal (line 3, column 1)"},
-    // Each temperature is checked before anything is read, whatever the molecules.
-    Usage{"FirstBadOne", "molecules.json -T 500 -T -0.5 -T x", "", "temperature \"-0.5\": Negative temperature"},
-    Usage{"LongText", "molecules.json -T " + std::string(50, 'x'), "", "temperature \"" + std::string(40, 'x') + "\u2026\": Invalid Temperature"},
-    Usage{"BeforeTheJsonIsChecked", "- -T abc", "[1,", "temperature \"abc\": Invalid Temperature"},
-    Usage{"PressureWithoutUnit", "hcl.json --pressure 1", "", "pressure needs a unit: bar, atm, Pa, kPa, MPa or torr"},
-    Usage{"ConcentrationUnit", "hcl.json --concentration 1mM", "", "unknown concentration unit \"mM\": use M (mol/L)"},
-    Usage{"BothStandardStates", "hcl.json --pressure 1atm --concentration 1", "", "--pressure excludes --concentration (see --help)"},
-    Usage{"ScaleZero", "hcl.json --scale 0", "", "--scale must be greater than 0"},
-    Usage{"EntropyCutoff", "hcl.json --qrrho-entropy -100", "", "--qrrho-entropy must be greater than 0"},
-    Usage{"RangeEmpty", "hcl.json -T 500:300:100", "", kRange + "500:300:100\": STOP lies below START"},
-    Usage{"RangeStepZero", "hcl.json -T 300:500:0", "", kRange + "300:500:0\": the step must be greater than 0"},
-    Usage{"RangeTooLong", "hcl.json -T 1:100001:1", "", kRange + "1:100001:1\": more than 100000 temperatures"},
-    Usage{"RangeTwoParts", "hcl.json -T 300:500", "", kRange + "300:500\": use START:STOP:STEP"},
-    Usage{"RangeLetters", "hcl.json -T 300:abc:10", "", kRange + "300:abc:10\": \"abc\" is not a number"},
-    Usage{"RangeFromZero", "hcl.json -T 0:100:50", "", "temperature \"0\": Invalid Temperature"},
-    Usage{"Nasa7WithoutItsFormat", "hcl.json --nasa7 200:1000:3000", "", "--nasa7 goes with --format chemkin or --format cantera"},
-    Usage{"Nasa7Order", "hcl.json --format cantera --nasa7 300:200:5000", "", "--nasa7 \"300:200:5000\": expected 0 < TLOW < TMID < THIGH <= 100000"},
-    Usage{"Nasa7TwoParts", "hcl.json --format chemkin --nasa7 200:1000", "", "--nasa7 \"200:1000\": use TLOW:TMID:THIGH"},
-    Usage{"Nasa7AtOneAtmosphere", "hcl.json --format chemkin --pressure 1atm", "", "--format chemkin: NASA-7 polynomials are for 1 bar: set the standard state to 1 bar"}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Cli, UsageLine, ::testing::ValuesIn(DataRows("cli_usage_errors")),
+                         RowName);
 
 TEST(Report, AnOutputThatCannotBeWrittenIsNoSuccess) {
     const std::string command = ShellQuoted(MOLTHERM_CLI_PATH) + " " +

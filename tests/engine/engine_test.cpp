@@ -3,6 +3,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <map>
 #include <random>
 #include <string>
 
@@ -10,10 +11,16 @@
 #include "engine/reference_functions.h"
 #include "engine/temperature_grid.h"
 #include "engine/thermo.h"
+#include "tests/support/data_rows.h"
 #include "tests/support/typed_molecules.h"
 
 namespace moltherm {
 namespace {
+
+using testing::DataRows;
+using testing::Json;
+using testing::Number;
+using testing::RowName;
 
 const PhysicalConstants kC;
 
@@ -62,22 +69,6 @@ TEST(Constants, AreTheStoredLiterals) {
     EXPECT_EQ(kC.hcCm, 1.986447461038579e-23);
 }
 
-// Worked values at 298.15 K, as printed to the digits given.
-struct WorkedValue {
-    const char* name;
-    Molecule (*molecule)();
-    Contribution ThermoResults::*part;
-    double Contribution::*field;
-    double expected, tolerance;
-};
-
-class WorkedValues : public ::testing::TestWithParam<WorkedValue> {};
-
-TEST_P(WorkedValues, At298K) {
-    const WorkedValue& w = GetParam();
-    EXPECT_NEAR(Ok(w.molecule(), 298.15).*w.part.*w.field, w.expected, w.tolerance);
-}
-
 Molecule Argon() {
     return Atom(39.948);
 }
@@ -90,41 +81,29 @@ Molecule Doublet() {
 using R = ThermoResults;
 using C = Contribution;
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Thermo, WorkedValues, ::testing::Values(
-    WorkedValue{"ArgonQTrans", Argon, &R::trans, &C::q, 1.0056e7, 5e2},
-    WorkedValue{"ArgonSTrans", Argon, &R::trans, &C::s, 154.847, 5e-4},
-    WorkedValue{"ArgonCpTrans", Argon, &R::trans, &C::cp, 20.786, 5e-4},
-    WorkedValue{"ArgonHTrans", Argon, &R::trans, &C::h, 6197.429, 5e-4},
-    WorkedValue{"ArgonATrans", Argon, &R::trans, &C::a, -42449.08, 5e-3},
-    WorkedValue{"ArgonGTotal", Argon, &R::total, &C::g, -39970.11, 5e-3},
-    WorkedValue{"ArgonSRot", Argon, &R::rot, &C::s, 0, 0},
-    WorkedValue{"ArgonSVib", Argon, &R::vib, &C::s, 0, 0},
-    WorkedValue{"ArgonSElec", Argon, &R::elec, &C::s, 0, 0},
-    WorkedValue{"LinearQRot", N2Like, &R::rot, &C::q, 51.806, 5e-4},
-    WorkedValue{"LinearQVib", N2Like, &R::vib, &C::q, 1.00006435, 5e-9},
-    WorkedValue{"LinearSRot", N2Like, &R::rot, &C::s, 41.136, 5e-4},
-    WorkedValue{"LinearSVib", N2Like, &R::vib, &C::s, 0.006, 5e-4},
-    WorkedValue{"LinearCpVib", N2Like, &R::vib, &C::cp, 0.050, 5e-4},
-    WorkedValue{"LinearSTotal", N2Like, &R::total, &C::s, 191.556, 5e-4},
-    WorkedValue{"LinearCpTotal", N2Like, &R::total, &C::cp, 29.151, 5e-4},
-    WorkedValue{"LinearUTotal", N2Like, &R::total, &C::u, 6198.97, 5e-3},
-    WorkedValue{"LinearHTotal", N2Like, &R::total, &C::h, 8677.94, 5e-3},
-    WorkedValue{"LinearATotal", N2Like, &R::total, &C::a, -50913.58, 5e-3},
-    WorkedValue{"LinearGTotal", N2Like, &R::total, &C::g, -48434.60, 5e-3},
-    WorkedValue{"WaterQRot", Water, &R::rot, &C::q, 43.147, 5e-4},
-    WorkedValue{"WaterSRot", Water, &R::rot, &C::s, 43.773, 5e-4},
-    WorkedValue{"WaterCpRot", Water, &R::rot, &C::cp, 12.472, 5e-4},
-    WorkedValue{"WaterURot", Water, &R::rot, &C::u, 3718.457, 5e-4},
-    WorkedValue{"WaterSTotal", Water, &R::total, &C::s, 188.720, 5e-4},
-    WorkedValue{"WaterCpTotal", Water, &R::total, &C::cp, 33.482, 5e-4},
-    WorkedValue{"DoubletSElec", Doublet, &R::elec, &C::s, 5.763, 5e-4},
-    WorkedValue{"TwoLevelsQElec", TwoLevelAtom, &R::elec, &C::q, 2.17912, 5e-6},
-    WorkedValue{"TwoLevelsUElec", TwoLevelAtom, &R::elec, &C::u, 491.664, 5e-4},
-    WorkedValue{"TwoLevelsSElec", TwoLevelAtom, &R::elec, &C::s, 8.125, 5e-4},
-    WorkedValue{"TwoLevelsCpElec", TwoLevelAtom, &R::elec, &C::cp, 3.652, 5e-4}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+class WorkedValues : public ::testing::TestWithParam<Json> {};
+
+TEST_P(WorkedValues, At298K) {
+    const Json& w = GetParam();
+    const std::map<std::string, Molecule (*)()> molecules = {{"Argon", Argon},
+                                                             {"N2Like", N2Like},
+                                                             {"Water", Water},
+                                                             {"Doublet", Doublet},
+                                                             {"TwoLevelAtom", TwoLevelAtom}};
+    const std::map<std::string, Contribution R::*> parts = {{"trans", &R::trans},
+                                                            {"rot", &R::rot},
+                                                            {"vib", &R::vib},
+                                                            {"elec", &R::elec},
+                                                            {"total", &R::total}};
+    const std::map<std::string, double C::*> fields = {{"q", &C::q}, {"s", &C::s}, {"cp", &C::cp},
+                                                       {"u", &C::u}, {"h", &C::h}, {"a", &C::a},
+                                                       {"g", &C::g}};
+    const ThermoResults r = Ok(molecules.at(w["molecule"])(), 298.15);
+    EXPECT_NEAR(r.*parts.at(w["part"]).*fields.at(w["field"]), w["expected"], w["tolerance"]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Thermo, WorkedValues, ::testing::ValuesIn(DataRows("worked_values")),
+                         RowName);
 
 TEST(Thermo, DegenerateRowEqualsRepeatedRows) {
     const ThermoResults a = Ok(Linear(44, 0.39, 2, {{667, 2}, {1388, 1}, {2349, 1}}), 500);
@@ -594,54 +573,32 @@ TEST(ReferenceFunctions, AreZeroAndTheEntropyAtTrAndRefuseWhatTheEngineRefuses) 
               ThermoFault::kTemperature);
 }
 
-struct GridCase {
-    const char* name;
-    double start, stop, step;
-    std::size_t count;
-    bool endsOnStop;
-    std::optional<GridFault> fault;
-};
-
-class TemperatureGrid : public ::testing::TestWithParam<GridCase> {};
+class TemperatureGrid : public ::testing::TestWithParam<Json> {};
 
 TEST_P(TemperatureGrid, ExpandsOrRefuses) {
-    const GridCase& g = GetParam();
-    const auto grid = ExpandTemperatureGrid(g.start, g.stop, g.step);
-    ASSERT_EQ(grid.has_value(), !g.fault);
-    if (g.fault) {
-        EXPECT_EQ(grid.error(), *g.fault);
+    const Json& g = GetParam();
+    const double start = Number(g["start"]), stop = Number(g["stop"]), step = Number(g["step"]);
+    const auto grid = ExpandTemperatureGrid(start, stop, step);
+    ASSERT_EQ(grid.has_value(), g["fault"].is_null());
+    if (!grid) {
+        const std::map<std::string, GridFault> faults = {
+            {"NotFinite", GridFault::kNotFinite},
+            {"Step", GridFault::kStep},
+            {"Empty", GridFault::kEmpty},
+            {"TooManyPoints", GridFault::kTooManyPoints}};
+        EXPECT_EQ(grid.error(), faults.at(g["fault"]));
         return;
     }
-    ASSERT_EQ(grid->size(), g.count);
+    const std::size_t count = g["count"];
+    ASSERT_EQ(grid->size(), count);
     // START + k STEP bit for bit (no running sum), but a last point within 1e-9 of STOP is STOP.
-    for (std::size_t k = 0; k + 1 < g.count; ++k)
-        ASSERT_EQ((*grid)[k], g.start + static_cast<double>(k) * g.step) << k;
-    EXPECT_EQ(grid->back(), g.endsOnStop ? g.stop : g.start + (g.count - 1.0) * g.step);
+    for (std::size_t k = 0; k + 1 < count; ++k)
+        ASSERT_EQ((*grid)[k], start + static_cast<double>(k) * step) << k;
+    EXPECT_EQ(grid->back(), g["endsOnStop"] ? stop : start + (count - 1.0) * step);
 }
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Engine, TemperatureGrid, ::testing::Values(
-    GridCase{"Hundreds", 300, 1000, 100, 8, true, {}},
-    GridCase{"StopOffTheGrid", 300, 1050, 100, 8, false, {}},
-    GridCase{"StopJustBelowAPoint", 300, 999.9999, 100, 7, false, {}},
-    // 0.1 + 2 * 0.1 is 0.30000000000000004, and 298.15 + 3 * 0.1 is not 298.45.
-    GridCase{"TenthsEndOnStop", 0.1, 0.3, 0.1, 3, true, {}},
-    GridCase{"TenthsAboveRoomTemperature", 298.15, 298.45, 0.1, 4, true, {}},
-    GridCase{"ThousandTenths", 0, 100, 0.1, 1001, true, {}},
-    GridCase{"SinglePoint", 298.15, 298.15, 5, 1, true, {}},
-    GridCase{"StepBeyondStop", 300, 400, 1000, 1, false, {}},
-    GridCase{"MostPoints", 1, 100000, 1, 100000, true, {}},
-    GridCase{"OnePointTooMany", 1, 100001, 1, 0, false, GridFault::kTooManyPoints},
-    GridCase{"HugeQuotient", 1, 1e300, 1e-300, 0, false, GridFault::kTooManyPoints},
-    GridCase{"StopBelowStart", 1000, 300, 100, 0, false, GridFault::kEmpty},
-    GridCase{"ZeroStep", 300, 1000, 0, 0, false, GridFault::kStep},
-    GridCase{"NegativeStep", 1000, 300, -100, 0, false, GridFault::kStep},
-    GridCase{"InfiniteStop", 300, kInf, 100, 0, false, GridFault::kNotFinite},
-    GridCase{"InfiniteStep", 300, 1000, kInf, 0, false, GridFault::kNotFinite}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Engine, TemperatureGrid,
+                         ::testing::ValuesIn(DataRows("temperature_grids")), RowName);
 
 }  // namespace
 }  // namespace moltherm

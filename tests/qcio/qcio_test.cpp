@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -17,10 +15,15 @@
 #include "qcio/read_qc_file.h"
 #include "qcio/text_scan.h"
 #include "tests/qcio/qc_fixtures.h"
+#include "tests/support/data_rows.h"
 
 namespace moltherm::qcio {
 namespace {
 
+using moltherm::testing::DataRows;
+using moltherm::testing::Json;
+using moltherm::testing::Number;
+using moltherm::testing::RowName;
 using testing::FixtureText;
 using testing::Replaced;
 
@@ -36,111 +39,66 @@ std::string RowsText(const MoleculeModes& modes) {
     return text;
 }
 
-constexpr double kBohr = 0.529177210903;  // [Angstrom]
-constexpr double kGHz = 29.9792458;       // GHz per 1/cm
-constexpr double kMHz = 29979.2458;       // MHz per 1/cm
+// Units a fixture's program printed in, per Angstrom and per 1/cm.
+double Unit(const Json& name) {
+    if (name == "bohr") return 0.529177210903;
+    return name == "GHz" ? 29.9792458 : name == "MHz" ? 29979.2458 : 1;
+}
 
-// Each fixture against the numbers its program printed, in the units it printed them.
-struct FixtureRow {
-    const char *file, *program, *version;
-    std::size_t atoms;
-    int firstElement;
-    std::array<double, 3> firstPosition;  // as printed, times lengthUnit [Angstrom]
-    double lengthUnit, firstMass;         // [u]
-    std::size_t wavenumbers;
-    double firstWavenumber, lastWavenumber;  // [1/cm]
-    int multiplicity;
-    std::optional<double> energy;  // [hartree]
-    std::optional<int> sigma;
-    std::vector<double> rotConsts;  // as printed, divided by rotUnit [1/cm]
-    double rotUnit;
-    std::optional<double> scale;
-    bool linear;
-    std::size_t modeRows;   // identical wavenumbers merged, or else
-    const char* modeError;  // why there are none
-};
+template <class T>
+std::optional<T> Optional(const Json& value) {
+    return value.is_null() ? std::nullopt : std::optional<T>(value.get<T>());
+}
 
-class Fixture : public ::testing::TestWithParam<FixtureRow> {};
+class Fixture : public ::testing::TestWithParam<Json> {};
 
 TEST_P(Fixture, ReadsWhatTheProgramPrinted) {
-    const FixtureRow& row = GetParam();
-    const auto read = ReadQcFile(testing::FixturePath(row.file));
+    const Json& row = GetParam();
+    const auto read = ReadQcFile(testing::FixturePath(row["file"].get<std::string>()));
     ASSERT_TRUE(read) << read.error();
     const QcResult& r = *read;
-    EXPECT_EQ(r.program, row.program);
-    EXPECT_EQ(r.version, row.version);
-    ASSERT_EQ(r.atoms.size(), row.atoms);
-    EXPECT_EQ(r.atoms[0].element, row.firstElement);
-    for (int k = 0; k < 3; ++k)
-        EXPECT_NEAR(r.atoms[0].position[k], row.firstPosition[k] * row.lengthUnit, 1e-9) << k;
-    EXPECT_DOUBLE_EQ(r.atoms[0].mass, row.firstMass);
-    ASSERT_EQ(r.wavenumbers.size(), row.wavenumbers);
-    EXPECT_DOUBLE_EQ(r.wavenumbers.front(), row.firstWavenumber);
-    EXPECT_DOUBLE_EQ(r.wavenumbers.back(), row.lastWavenumber);
-    EXPECT_EQ(r.multiplicity, row.multiplicity);
-    EXPECT_EQ(r.electronicEnergy, row.energy);
-    EXPECT_EQ(r.printedSigma, row.sigma);
-    EXPECT_EQ(r.scaleFactor, row.scale);
+    EXPECT_EQ(r.program, row["program"]);
+    EXPECT_EQ(r.version, row["version"]);
+    ASSERT_EQ(r.atoms.size(), row["atoms"]);
+    EXPECT_EQ(r.atoms[0].element, row["firstElement"]);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_NEAR(r.atoms[0].position[k],
+                    row["firstPosition"][k].get<double>() * Unit(row["lengthUnit"]), 1e-9)
+            << k;
+    }
+    EXPECT_DOUBLE_EQ(r.atoms[0].mass, row["firstMass"]);
+    ASSERT_EQ(r.wavenumbers.size(), row["wavenumbers"]);
+    EXPECT_DOUBLE_EQ(r.wavenumbers.front(), row["firstWavenumber"]);
+    EXPECT_DOUBLE_EQ(r.wavenumbers.back(), row["lastWavenumber"]);
+    EXPECT_EQ(r.multiplicity, row["multiplicity"]);
+    EXPECT_EQ(r.electronicEnergy, Optional<double>(row["energy"]));
+    EXPECT_EQ(r.printedSigma, Optional<int>(row["sigma"]));
+    EXPECT_EQ(r.scaleFactor, Optional<double>(row["scale"]));
     EXPECT_FALSE(r.frequenciesScaled);
     // The geometry and masses read give back the shape, sigma and constants the program printed.
-    EXPECT_EQ(chem::ShapeOf(r.atoms) == chem::Shape::Linear, row.linear);
-    EXPECT_EQ(row.sigma.value_or(chem::PerceivePointGroup(r.atoms).symmetryNumber),
-              chem::PerceivePointGroup(r.atoms).symmetryNumber);
+    const bool linear = row["linear"];
+    EXPECT_EQ(chem::ShapeOf(r.atoms) == chem::Shape::Linear, linear);
+    const int sigma = chem::PerceivePointGroup(r.atoms).symmetryNumber;
+    EXPECT_EQ(Optional<int>(row["sigma"]).value_or(sigma), sigma);
     const std::vector<double> b = chem::RotationalConstants(r.atoms);
-    ASSERT_EQ(r.printedRotConsts.size(), row.rotConsts.size());
-    ASSERT_GE(b.size(), row.rotConsts.size());
-    for (std::size_t k = 0; k < row.rotConsts.size(); ++k) {
-        EXPECT_DOUBLE_EQ(r.printedRotConsts[k], row.rotConsts[k] / row.rotUnit) << k;
+    const std::vector<double> printed = row["rotConsts"];
+    ASSERT_EQ(r.printedRotConsts.size(), printed.size());
+    ASSERT_GE(b.size(), printed.size());
+    for (std::size_t k = 0; k < printed.size(); ++k) {
+        EXPECT_DOUBLE_EQ(r.printedRotConsts[k], printed[k] / Unit(row["rotUnit"])) << k;
         EXPECT_NEAR(b[k] / r.printedRotConsts[k], 1, 1e-4) << k;
     }
 
-    const auto modes = ModesOf(r, row.linear);
-    ASSERT_EQ(modes ? "" : modes.error(), std::string(row.modeError));
+    const auto modes = ModesOf(r, linear);
+    ASSERT_EQ(modes ? "" : modes.error(), row["modeError"]);
     if (!modes) return;
-    EXPECT_EQ(modes->rows.size(), row.modeRows);
+    EXPECT_EQ(modes->rows.size(), row["modeRows"]);
     int count = 0;
     for (const ModeRow& m : modes->rows) count += m.degeneracy;
-    EXPECT_EQ(count, 3 * static_cast<int>(row.atoms) - (row.linear ? 5 : 6));
+    EXPECT_EQ(count, 3 * static_cast<int>(r.atoms.size()) - (linear ? 5 : 6));
 }
 
-const std::vector<double> kNone;
-const auto kNo = std::nullopt;
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Outputs, Fixture, ::testing::Values(
-    FixtureRow{"gaussian/dvb_ir.out", "Gaussian", "16 Rev A.03", 20, 6, {0.269445, 1.410118, 0}, 1, 12,
-               54, 53.1981, 3548.3320, 1, -382.308266602, 2, {4.62664, 0.68491, 0.59659}, kGHz, kNo, false, 54, ""},
-    FixtureRow{"gaussian/HCN_triplet.out", "Gaussian", "09 Rev D.01", 3, 6, {0, 0, -0.587021}, 1, 12,
-               4, -1327.0114, 3362.4566, 3, -93.1537874991, 1, {34.832857}, kGHz, kNo, true, 0,
-               "1 imaginary mode (-1327.0 1/cm)"},
-    FixtureRow{"gaussian/methane.log", "Gaussian", "16 Rev B.01", 5, 6, {0, 0, 0}, 1, 12,
-               9, 1373.5436, 3160.9657, 1, -40.5183831835, 12, {157.25935, 157.25935, 157.25935}, kGHz, kNo, false, 4, ""},
-    FixtureRow{"xtb/g98.out", "xtb", "", 20, 6, {0.232142, -1.392784, 0.000002}, 1, 12,
-               54, 26.1517, 3131.4272, 1, kNo, kNo, kNone, 1, kNo, false, 54, ""},
-    FixtureRow{"xtb/dvb_ir.out", "xtb", "6.6.1", 20, 6, {0.23214923366237, -1.39278258168054, -0.00000000000218}, 1, 12,
-               60, -0.0, 3131.43, 1, -26.438242468338, 2, kNone, 1, kNo, false, 54, ""},
-    FixtureRow{"orca/dvb_ir_4.2.out", "ORCA", "4.2.0", 20, 6, {2.709596, 0, 0}, kBohr, 12.011,
-               60, 0, 3546.08, 1, -382.050758039646, 2, {0.153923, 0.022856, 0.019901}, 1, 1.0, false, 54, ""},
-    FixtureRow{"orca/dvb_ir_6.0.out", "ORCA", "6.0.1", 20, 6, {-2.674441, 0.435056, 0}, kBohr, 12.011,
-               60, 0, 3546.41, 1, -382.055107107616, 2, {0.153923, 0.022856, 0.019901}, 1, 1.0, false, 53, ""},
-    FixtureRow{"orca/CO2_vib_4.0.out", "ORCA", "4.0.0.2", 3, 8, {0, 0, -2.367226}, kBohr, 15.999,
-               9, 0, 1142.05, 2, -184.757766163554, kNo, kNone, 1, kNo, true, 4, ""},
-    FixtureRow{"orca/HC2Cl_linear.hess", "ORCA", "", 4, 17, {1.969304, -0.139141, 0.119185}, kBohr, 35.453,
-               12, 0, 3405.686252, 1, kNo, kNo, kNone, 1, kNo, true, 5, ""},
-    FixtureRow{"orca/NH3.hess", "ORCA", "", 4, 7, {-13.657789, 1.566712, 0.005120}, kBohr, 14.007,
-               12, 0, 3425.898053, 1, kNo, kNo, kNone, 1, kNo, false, 6, ""},
-    FixtureRow{"psi4/dvb_ir_rhf_1.7.out", "Psi4", "1.7", 20, 6, {-2.674441177480, 0.435056122520, 0}, kBohr, 12,
-               54, 137.2531, 3680.4324, 1, -379.77011152, 2, {4617.84335, 685.76183, 597.09209}, kMHz, kNo, false, 54, ""},
-    FixtureRow{"psi4/dvb_ir_rhf_1.3.1.out", "Psi4", "1.3.1", 20, 6, {-1.4152533224, 0.2302217854, 0}, 1, 12,
-               54, 137.2532, 3680.4335, 1, -379.77011152, 2, {4617.84335, 685.76183, 597.09209}, kMHz, kNo, false, 54, ""},
-    FixtureRow{"molden/dvb_ir.molden", "Molden", "", 20, 6, {2.67238738, -0.44749758, 0}, kBohr, 12,
-               54, 47.87, 3546.79, 1, kNo, kNo, kNone, 1, kNo, false, 54, ""}),
-    [](const auto& info) {
-        std::string name = info.param.file;
-        for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name;
-    });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Outputs, Fixture, ::testing::ValuesIn(DataRows("qc_fixtures")), RowName);
 
 // One wavenumber printed for a degenerate pair or triple becomes one row with that degeneracy;
 // wavenumbers that differ in the last printed digit stay apart.
@@ -154,64 +112,22 @@ TEST(FixtureModes, IdenticalWavenumbersMergeAndNearOnesStayApart) {
     EXPECT_EQ(ammonia->rows[2].wavenumber, 1623.438674);
 }
 
-struct ModesRow {
-    const char* name;
-    std::size_t atoms;
-    bool linear;
-    std::vector<double> printed;
-    ImaginaryModes policy;
-    const char* rows;  // wavenumber and degeneracy, or else the refusal
-    int dropped;
-};
-
-class Modes : public ::testing::TestWithParam<ModesRow> {};
+class Modes : public ::testing::TestWithParam<Json> {};
 
 TEST_P(Modes, FollowThePrintedWavenumbers) {
-    const ModesRow& row = GetParam();
+    const Json& row = GetParam();
     QcResult result;
-    result.atoms.resize(row.atoms, chem::Atom{1, {0, 0, 0}, 1.008});
-    result.wavenumbers = row.printed;
-    const auto modes = ModesOf(result, row.linear, row.policy);
-    EXPECT_EQ(modes ? RowsText(*modes) : modes.error(), row.rows);
-    EXPECT_EQ(modes ? modes->droppedImaginary : 0, row.dropped);
+    result.atoms.resize(row["atoms"], chem::Atom{1, {0, 0, 0}, 1.008});
+    result.wavenumbers = row["printed"].get<std::vector<double>>();
+    const ImaginaryModes policy = row["policy"] == "drop"     ? ImaginaryModes::Drop
+                                  : row["policy"] == "invert" ? ImaginaryModes::Invert
+                                                              : ImaginaryModes::Refuse;
+    const auto modes = ModesOf(result, row["linear"], policy);
+    EXPECT_EQ(modes ? RowsText(*modes) : modes.error(), row["rows"]);
+    EXPECT_EQ(modes ? modes->droppedImaginary : 0, row["dropped"]);
 }
 
-constexpr auto kRefuse = ImaginaryModes::Refuse;
-const std::vector<double> kSaddle = {-512.3, 700, -100, 500, 600, 800};
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, Modes, ::testing::Values(
-    ModesRow{"SixZerosOfAllThreeNGo", 3, false, {0, 0, -0.0, 0, 0, 0, 1595, 3657, 3756}, kRefuse,
-             "1595 x1, 3657 x1, 3756 x1", 0},
-    ModesRow{"FiveZerosOfALinearMolecule", 3, true, {0, 0, 0, 0, 0, 667.4, 667.4, 1333, 2349}, kRefuse,
-             "667.4 x2, 1333 x1, 2349 x1", 0},
-    ModesRow{"ALowRealModeStaysBesideTheZeros", 3, false, {0, 0, 0, 0, 0, 0, 20, 1595, 3657}, kRefuse,
-             "20 x1, 1595 x1, 3657 x1", 0},
-    ModesRow{"OnlyIdenticalValuesMerge", 3, false, {1000, 1000.0001, 1000}, kRefuse,
-             "1000 x2, 1000.0001 x1", 0},
-    ModesRow{"AnAtomHasNone", 1, false, {0, 0, 0}, kRefuse, "", 0},
-    ModesRow{"AnAtomWithAMode", 1, false, {0, 0, 0, 100}, kRefuse,
-             "4 vibrational wavenumbers found; an atom has none", 0},
-    ModesRow{"NearZeroUpTo50", 3, false, {0, 0, 0, 0, 0, 50, 1595, 3657, 3756}, kRefuse,
-             "1595 x1, 3657 x1, 3756 x1", 0},
-    ModesRow{"TooFew", 3, false, {1595, 3657}, kRefuse,
-             "2 vibrational wavenumbers found; a non-linear molecule of 3 atoms has 3 (3N-6)", 0},
-    ModesRow{"MoreThanThreeN", 2, true, {0, 0, 0, 0, 0, 0, 0, 4000}, kRefuse,
-             "8 vibrational wavenumbers found; a linear molecule of 2 atoms has 1 (3N-5)", 0},
-    ModesRow{"ALinearOutputTakenAsNonLinear", 3, false, {0, 0, 0, 0, 0, 667, 667, 1333, 2349}, kRefuse,
-             "9 vibrational wavenumbers found; a non-linear molecule of 3 atoms has 3 (3N-6), so the 6 nearest "
-             "zero would be its translations and rotations, but they reach 667.0 1/cm", 0},
-    ModesRow{"ANonLinearOutputTakenAsLinear", 4, true, {0, 0, 0, 0, 0, 0, 1064, 1623, 1623, 3316, 3426, 3426},
-             kRefuse,
-             "12 vibrational wavenumbers found; a linear molecule of 4 atoms has 7 (3N-5), so the 5 nearest "
-             "zero would be its translations and rotations, but one more is as near (0.0 1/cm)", 0},
-    ModesRow{"ImaginaryRefused", 4, false, kSaddle, kRefuse, "2 imaginary modes (lowest -512.3 1/cm)", 0},
-    ModesRow{"ImaginaryDropped", 4, false, kSaddle, ImaginaryModes::Drop,
-             "700 x1, 500 x1, 600 x1, 800 x1", 2},
-    ModesRow{"ImaginaryInverted", 4, false, {-500, 700, 500, 600, 800, 900}, ImaginaryModes::Invert,
-             "500 x2, 700 x1, 600 x1, 800 x1, 900 x1", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Rows, Modes, ::testing::ValuesIn(DataRows("qc_modes")), RowName);
 
 // The one line a user would see: the reader's message, or the mode check's after the file name.
 std::string Outcome(const std::string& text, std::string_view name) {
@@ -221,70 +137,33 @@ std::string Outcome(const std::string& text, std::string_view name) {
     return modes ? "read" : std::string(name) + ": " + modes.error();
 }
 
-struct BadRow {
-    const char* name;
-    std::string text;    // the whole text, or a fixture's name ...
-    const char* cutAt;   // ... cut at the first occurrence of this, plus
-    std::size_t offset;  // this many characters
-    const char* message;
-};
-
-class BadFile : public ::testing::TestWithParam<BadRow> {};
+class BadFile : public ::testing::TestWithParam<Json> {};
 
 TEST_P(BadFile, GetsOneLineNamingTheFileAndWhatIsMissing) {
-    const BadRow& row = GetParam();
-    std::string text = row.text;
-    if (*row.cutAt != '\0') {
-        text = testing::FixtureText(row.text);
-        const std::size_t at = text.find(row.cutAt);
+    const Json& row = GetParam();
+    std::string text = row["text"];
+    if (const std::string cutAt = row["cutAt"]; !cutAt.empty()) {
+        text = testing::FixtureText(text);
+        const std::size_t at = text.find(cutAt);
         ASSERT_NE(at, std::string::npos);
-        text.resize(at + row.offset);
+        text.resize(at + row["offset"].get<std::size_t>());
     }
-    EXPECT_EQ(Outcome(text, "job.out"), row.message);
+    EXPECT_EQ(Outcome(text, "job.out"), row["message"]);
 }
 
-constexpr const char* kUnsupported =
-    "job.out: not an output of a supported program (Gaussian, ORCA, xtb, Psi4 or Molden)";
-constexpr const char* kNoFrequencies = "job.out: no frequencies found (is it a frequency job?)";
-constexpr const char* kBinary = "job.out: a binary file, not a program's text output";
-constexpr const char* kIncomplete = "job.out: a geometry block is incomplete";
+INSTANTIATE_TEST_SUITE_P(Files, BadFile, ::testing::ValuesIn(DataRows("qc_bad_files")), RowName);
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Files, BadFile, ::testing::Values(
-    BadRow{"Empty", "", "", 0, "job.out: the file is empty"},
-    BadRow{"OnlyBlanks", "\n  \r\n\t\n", "", 0, "job.out: the file is empty"},
-    BadRow{"Garbage", "hello\nthis is no output\n1 2 3\n", "", 0, kUnsupported},
-    BadRow{"UnsupportedProgram", " Northwest Computational Chemistry Package (NWChem) 6.8\n", "", 0, kUnsupported},
-    BadRow{"GzipHeader", std::string("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10), "", 0, kBinary},
-    BadRow{"ControlCharacters", std::string(200, '\x01') + " Entering Gaussian System\n", "", 0, kBinary},
-    BadRow{"OneControlCharacterInAHundred", "\x01" + std::string(98, 'x') + "\n", "", 0, kUnsupported},
-    BadRow{"MoldenWithoutFrequencies", "[Molden Format]\n[Atoms] Angs\nO 1 8 0 0 0\n", "", 0,
-           "job.out: no [FREQ] section (is it a frequency job?)"},
-    BadRow{"MoldenNotANumber", "[Molden Format]\n[FREQ]\n1595.3\nnan\n", "", 0,
-           "job.out: [FREQ] holds a line that is not a number"},
-    BadRow{"HessianCountBeyondTheEnd", "$orca_hessian_file\n$vibrational_frequencies\n9000000\n0 0.0\n", "", 0,
-           "job.out: $vibrational_frequencies is incomplete"},
-    BadRow{"GaussianBeforeFrequencies", "gaussian/dvb_ir.out", " Harmonic frequencies", 0, kNoFrequencies},
-    BadRow{"GaussianInGeometry", "gaussian/dvb_ir.out", "Standard orientation:", 600, kIncomplete},
-    BadRow{"GaussianInFrequencies", "gaussian/dvb_ir.out", " Frequencies --   1019.6139", 0,
-           "job.out: 21 vibrational wavenumbers found; a non-linear molecule of 20 atoms has 54 (3N-6)"},
-    BadRow{"GaussianInMasses", "gaussian/dvb_ir.out", " Atom     5 has", 0,
-           "job.out: masses are printed for 4 of 20 atoms (is the file complete?)"},
-    BadRow{"OrcaBeforeFrequencies", "orca/dvb_ir_6.0.out", "VIBRATIONAL FREQUENCIES", 0, kNoFrequencies},
-    BadRow{"OrcaInFrequencies", "orca/dvb_ir_6.0.out", "    30:    1101.76", 0,
-           "job.out: 30 vibrational wavenumbers found; a non-linear molecule of 20 atoms has 54 (3N-6)"},
-    BadRow{"OrcaInGeometry", "orca/dvb_ir_6.0.out", "CARTESIAN COORDINATES (A.U.)", 300, kIncomplete},
-    BadRow{"HessianInAtoms", "orca/NH3.hess", "$atoms", 30, "job.out: $atoms is incomplete"},
-    BadRow{"HessianBeforeAtoms", "orca/NH3.hess", "$atoms", 0, "job.out: no geometry found"},
-    BadRow{"XtbBeforeFrequencies", "xtb/dvb_ir.out", "projected vibrational", 0, kNoFrequencies},
-    BadRow{"Psi4InGeometry", "psi4/dvb_ir_rhf_1.7.out", "Geometry (in Bohr)", 400, kIncomplete},
-    BadRow{"Psi4BeforeAnalysis", "psi4/dvb_ir_rhf_1.7.out", "==> Harmonic Vibrational", 0, kNoFrequencies},
-    BadRow{"MoldenBeforeGeometry", "molden/dvb_ir.molden", "[FR-COORD]", 0,
-           "job.out: no [FR-COORD] section with the geometry"},
-    BadRow{"MoldenInAtomLine", "molden/dvb_ir.molden", "[FR-COORD]", 150,
-           "job.out: [FR-COORD] holds a line that is not an atom"}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+// Control characters make a binary file, unless there are few of them.
+TEST(BadFile, BinaryWhereOneCharacterInAHundredIsAControlCharacter) {
+    constexpr const char* kBinary = "job.out: a binary file, not a program's text output";
+    EXPECT_EQ(Outcome(std::string("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10), "job.out"),
+              kBinary);  // a gzip header
+    EXPECT_EQ(Outcome(std::string(200, '\x01') + " Entering Gaussian System\n", "job.out"),
+              kBinary);
+    EXPECT_EQ(
+        Outcome("\x01" + std::string(98, 'x') + "\n", "job.out"),
+        "job.out: not an output of a supported program (Gaussian, ORCA, xtb, Psi4 or Molden)");
+}
 
 TEST(ReadQcFile, NamesFilesItCannotReadAndTellsFormatsByContent) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "qcio_bad_files";
