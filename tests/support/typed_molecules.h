@@ -25,38 +25,26 @@ inline Molecule CarbonDioxide() {
 inline Molecule Chlorine() {
     return TypedMolecule(2, 70.906, Shape::kLinear, {0.244}, 2, {{560, 1}});
 }
+// Modes of one degeneracy, in the order given.
+inline std::vector<VibrationalMode> Modes(int degeneracy,
+                                          std::initializer_list<double> wavenumbers) {
+    std::vector<VibrationalMode> modes;
+    for (double w : wavenumbers) modes.push_back({w, degeneracy});
+    return modes;
+}
 // Twelve modes from 20 to 3700 1/cm and an electronic level at 8000 1/cm.
 inline Molecule FloppyMolecule() {
-    Molecule m = TypedMolecule(6, 60.05, Shape::kNonlinear, {1.2, 0.3, 0.25}, 1,
-                               {{20, 1},
-                                {250, 1},
-                                {400, 1},
-                                {700, 1},
-                                {950, 1},
-                                {1050, 1},
-                                {1150, 1},
-                                {1350, 1},
-                                {1450, 1},
-                                {1500, 1},
-                                {2950, 1},
-                                {3700, 1}});
+    Molecule m =
+        TypedMolecule(6, 60.05, Shape::kNonlinear, {1.2, 0.3, 0.25}, 1,
+                      Modes(1, {20, 250, 400, 700, 950, 1050, 1150, 1350, 1450, 1500, 2950, 3700}));
     m.levels = {{0, 2}, {8000, 2}};
     return m;
 }
 inline Molecule Ethane() {
-    return TypedMolecule(8, 30.07, Shape::kNonlinear, {2.67, 0.6608, 0.6608}, 6,
-                         {{2954, 1},
-                          {1388, 1},
-                          {995, 1},
-                          {289, 1},
-                          {2896, 1},
-                          {1379, 1},
-                          {2969, 2},
-                          {1468, 2},
-                          {1190, 2},
-                          {2985, 2},
-                          {1469, 2},
-                          {822, 2}});
+    Molecule m = TypedMolecule(8, 30.07, Shape::kNonlinear, {2.67, 0.6608, 0.6608}, 6,
+                               Modes(1, {2954, 1388, 995, 289, 2896, 1379}));
+    for (VibrationalMode mode : Modes(2, {2969, 1468, 1190, 2985, 1469, 822}))
+        m.modes.push_back(mode);
+    return m;
 }
-
 }  // namespace moltherm::testing
