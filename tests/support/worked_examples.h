@@ -60,22 +60,25 @@ inline CalcInputTexts WaterTexts() {
     return t;
 }
 
+// The rows and levels a worked example's texts have.
+inline MolecularData RecordOf(const CalcInputTexts& texts) {
+    MolecularData record;
+    record.nModes =
+        static_cast<std::int16_t>(texts.wavenumbers.empty() ? 1 : texts.wavenumbers.size());
+    record.lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
+    return record;
+}
 // The session after "Calc" of a worked example (the rows and levels its texts have).
 inline CalcSession CalculatedSession(const CalcInputTexts& texts) {
     CalcSession session;
-    session.record().nModes =
-        static_cast<std::int16_t>(texts.wavenumbers.empty() ? 1 : texts.wavenumbers.size());
-    session.record().lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
+    session.record() = RecordOf(texts);
     if (!session.Calc(texts, kReportDate + "  " + kReportTime)) std::abort();
     return session;
 }
 
 // The molecule a worked example's texts describe, as "Calc" reads it.
 inline Molecule TypedMolecule(const CalcInputTexts& texts) {
-    MolecularData record;
-    record.nModes =
-        static_cast<std::int16_t>(texts.wavenumbers.empty() ? 1 : texts.wavenumbers.size());
-    record.lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
+    MolecularData record = RecordOf(texts);
     auto molecule = ReadCalcInput(PhysicalConstants{}, texts, record);
     if (!molecule) std::abort();
     return *molecule;
