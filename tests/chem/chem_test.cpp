@@ -14,42 +14,29 @@
 #include "chem/rigid_rotor.h"
 #include "chem/symmetry_operations.h"
 #include "molecules.h"
+#include "tests/support/data_rows.h"
 
 namespace moltherm::chem {
 namespace {
 
 using namespace moltherm::chem::testing;
 
-struct ElementRow {
-    std::string typed;  // as it may stand in a file
-    int number;
-    std::string_view symbol;
-    double isotopeMass;     // NIST, most abundant isotope [u]
-    double standardWeight;  // IUPAC 2021 conventional [u]
-};
-
-class ElementLookup : public ::testing::TestWithParam<ElementRow> {};
+class ElementLookup : public ::testing::TestWithParam<moltherm::testing::Json> {};
 
 TEST_P(ElementLookup, SymbolInAnyCaseAndNumberFindTheSameRecord) {
-    const ElementRow& row = GetParam();
-    const Element* bySymbol = ElementBySymbol(row.typed);
+    const auto& row = GetParam();
+    const Element* bySymbol = ElementBySymbol(row["typed"].get<std::string>());
     ASSERT_NE(bySymbol, nullptr);
-    EXPECT_EQ(bySymbol, ElementByNumber(row.number));
-    EXPECT_EQ(bySymbol->number, row.number);
-    EXPECT_EQ(bySymbol->symbol, row.symbol);
-    EXPECT_DOUBLE_EQ(bySymbol->isotopeMass, row.isotopeMass);
-    EXPECT_DOUBLE_EQ(bySymbol->standardWeight, row.standardWeight);
+    EXPECT_EQ(bySymbol, ElementByNumber(row["number"]));
+    EXPECT_EQ(bySymbol->number, row["number"]);
+    EXPECT_EQ(bySymbol->symbol, row["symbol"].get<std::string>());
+    EXPECT_DOUBLE_EQ(bySymbol->isotopeMass, row["isotopeMass"]);
+    EXPECT_DOUBLE_EQ(bySymbol->standardWeight, row["standardWeight"]);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Elements, ElementLookup, ::testing::Values(
-    ElementRow{"H", 1, "H", 1.00782503223, 1.008}, ElementRow{"c", 6, "C", 12.0, 12.011},
-    ElementRow{"O", 8, "O", 15.99491461957, 15.999}, ElementRow{"CL", 17, "Cl", 34.968852682, 35.45},
-    ElementRow{"cl", 17, "Cl", 34.968852682, 35.45}, ElementRow{"Br", 35, "Br", 78.9183376, 79.904},
-    ElementRow{"te", 52, "Te", 129.906222748, 127.60}, ElementRow{"Rn", 86, "Rn", 222.0175782, 222},
-    ElementRow{"U", 92, "U", 238.0507884, 238.02891}),
-    [](const auto& info) { return info.param.typed + "_" + std::to_string(info.param.number); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Elements, ElementLookup,
+                         ::testing::ValuesIn(moltherm::testing::DataRows("elements")),
+                         moltherm::testing::RowName);
 
 TEST(ElementLookup, EveryNumberHasItsOwnSymbolAndMassesNearItsMassNumber) {
     for (int z = 1; z <= 92; ++z) {
