@@ -118,14 +118,12 @@ const Case kCalc[] = {
                       s.form.tableText().find("     3.000  ") != std::string::npos);
       })},
      "298.15 | 39.948 | 0 3657 1595 3756  | 1 | 1 | 1"},
-    {"an empty energy of an added level is refused and the window stays in input mode",
-     {Enter(ArgonTexts), Press(cmdAddState), Type({txtEnergy, 1}, ""), Press(cmdCalc),
-      Text(txtError), Focus(), Text(cmdCalc), Shown()},
-     Join("Invalid electronic energy", kRefused)},
-    {"an empty vibrational degeneracy is refused and the window stays in input mode",
-     {Enter(HclTexts), Write({txtDegen, 1}, ""), Press(cmdCalc), Text(txtError), Focus(),
-      Text(cmdCalc), Shown()},
-     Join("Invalid degeneracy", kRefused)},
+    {"an empty energy of an added level then an empty vibrational degeneracy is refused and the "
+     "window stays in input mode",
+     {Enter(HclTexts), Press(cmdAddState), Type({txtEnergy, 1}, ""), Write({txtDegen, 1}, ""),
+      Press(cmdCalc), Text(txtError), Focus(), Text(cmdCalc), Shown(), Type({txtEnergy, 1}, "0"),
+      Press(cmdCalc), Text(txtError), Focus(), Text(cmdCalc), Shown()},
+     Join("Invalid electronic energy", kRefused, "Invalid degeneracy", kRefused)},
     // A report printed in Courier: the font is restored whatever happened, a failure is shown
     // in results mode, and a print ends in input mode.
     {"a print without a printer is reported and can be tried again",

@@ -14,6 +14,7 @@
 #include "gui/moltherm_window.h"
 #include "gui/nasa7_export_dialog.h"
 #include "gui/sweep_window.h"
+#include "json_rows.h"
 #include "tests/support/worked_examples.h"
 
 namespace moltherm::gui {
@@ -33,9 +34,6 @@ QByteArray ReadAll(const QString& path) {
 }
 
 }  // namespace
-}  // namespace moltherm::gui
-Q_DECLARE_METATYPE(moltherm::TemperatureRange)
-namespace moltherm::gui {
 
 class SweepWindowTest : public QObject {
     Q_OBJECT
@@ -106,7 +104,6 @@ class SweepWindowTest : public QObject {
         // clang-format off
         QTest::newRow("T") << 0 << "T\n\n[K]" << 1000.0;
         QTest::newRow("Cp translational") << 1 << "Cp\ntranslational\n[J/(K mol)]" << value(P::kTranslational, Q::kCp);
-        QTest::newRow("H-H(298.15) rotational") << 8 << "H\u2212H(298.15)\nrotational\n[kJ/mol]" << value(P::kRotational, Q::kHMinusHRef);
         QTest::newRow("G total") << 25 << "G\ntotal\n[kJ/mol]" << value(P::kTotal, Q::kG);
         // clang-format on
     }
@@ -125,31 +122,16 @@ class SweepWindowTest : public QObject {
 
     // A good edit recomputes on the new range; a refusal, a field's own or the sweep's, shows its
     // message and keeps the table and plot, and the next good edit takes the message away.
-    void rangeEdits_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");  // empty: accepted
-        QTest::addColumn<TemperatureRange>("range");
-        // clang-format off
-        QTest::newRow("Tmin")              << "tmin" << "500"   << "" << TemperatureRange{500, 1000, 100};
-        QTest::newRow("Tmax")              << "tmax" << "650.5" << "" << TemperatureRange{100, 650.5, 100};
-        QTest::newRow("step")              << "step" << "12.5"  << "" << TemperatureRange{100, 1000, 12.5};
-        QTest::newRow("Tmin not a number") << "tmin" << "1e"    << "Invalid Tmin" << TemperatureRange{};
-        QTest::newRow("Tmax empty")        << "tmax" << ""      << "Invalid Tmax" << TemperatureRange{};
-        QTest::newRow("step empty")        << "step" << ""      << "Invalid step" << TemperatureRange{};
-        QTest::newRow("Tmax below Tmin")   << "tmax" << "50"    << "The range is empty: Tmax lies below Tmin" << TemperatureRange{};
-        // clang-format on
-    }
+    void rangeEdits_data() { JsonRows("sweep_range_edits"); }
     void rangeEdits() {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        QFETCH(QString, message);
-        QFETCH(TemperatureRange, range);
+        QFETCH(Json, row);
+        const QString name = QString::fromStdString(row.at("field"));
         type("tmax", "1000");
         const auto before = SweepOf({100, 1000, 100});
-        type(name, text);
-        QCOMPARE(w->message(), message);
-        if (message.isEmpty()) return verifyShown(SweepOf(range));
+        type(name, QString::fromStdString(row.at("text")));
+        QCOMPARE(w->message(), QString::fromStdString(row.value("message", "")));
+        if (const Json& r = row.value("range", Json()); r.is_array())
+            return verifyShown(SweepOf({r.at(0), r.at(1), r.at(2)}));
         verifyShown(before);
         field(name).setText(name == "tmin" ? "100" : name == "tmax" ? "1000" : "100");
         type("tmin", "200");
@@ -180,16 +162,6 @@ class SweepWindowTest : public QObject {
             for (std::size_t r = 0; r < rows.size(); ++r)
                 QCOMPARE(content.curves[p].points[static_cast<qsizetype>(r)].y(),
                          rows[r][static_cast<SweepPart>(p)][static_cast<SweepQuantity>(quantity)]);
-    }
-
-    void pointerLabelShowsTheNearestValue() {
-        const auto rows = SweepOf({100, 3000, 100});
-        QTest::mouseMove(chartView().viewport(), onScreen(10) + QPoint(3, -2));
-        QCOMPARE(w->plot().pointerText(),
-                 "Total\nT = 1000 K\nCp = " +
-                     QString::number(rows[10][SweepPart::kTotal].cp, 'f', 3) + " J/(K mol)");
-        QTest::mouseMove(chartView().viewport(), QPoint(2, 2));
-        QCOMPARE(w->plot().pointerText(), "");
     }
 
     void exportsWriteTheirFiles_data() {
@@ -230,22 +202,10 @@ class SweepWindowTest : public QObject {
         }
     }
 
-    // A refusal of the fit or of the file shows its message, writes nothing and says nothing in
-    // the status bar.
-    void nasa7ExportRefusals() {
-        const QString path = dir.filePath("h2o.dat"), missing = dir.filePath("no/h2o.dat");
-        QCOMPARE(w->exportNasa7({}, path), "No formula entered");
-        QCOMPARE(w->message(), "No formula entered");
-        QCOMPARE(w->exportNasa7({Nasa7Format::kChemkin, "H2O", ""}, missing),
-                 "Could not write " + missing);
-        QCOMPARE(w->message(), "Could not write " + missing);
-        QVERIFY(!QFileInfo::exists(path));
-        QCOMPARE(w->statusBar()->currentMessage(), "");
-    }
-
     // The action asks its dialogs, over the window, for its molecule's name; a cancel writes and
-    // shows nothing; without dialogs the action is off.
-    void nasa7ActionNeedsItsDialogs() {
+    // shows nothing; without dialogs the action is off. A refusal of the fit or of the file shows
+    // its message, writes nothing and says nothing in the status bar.
+    void nasa7ActionAndRefusals() {
         QAction& action = w->nasa7Action();
         QVERIFY(!action.isEnabled());
         QStringList asked;
@@ -259,24 +219,14 @@ class SweepWindowTest : public QObject {
         QCOMPARE(w->message() + w->statusBar()->currentMessage(), "");
         w->setNasa7Dialogs({});
         QVERIFY(!action.isEnabled());
-    }
-
-    // The name stands in the formula field only when it is a formula (a formula name: the menu
-    // case below); the field is checked as it is typed, and OK waits for a good formula.
-    void nasa7DialogChecksTheFormula() {
-        Nasa7ExportDialog dialog("water", w.get());
-        QLineEdit& formula = dialog.formulaField();
-        QCOMPARE(formula.text() + "|" + dialog.message(), "|No formula entered");
-        QVERIFY(!dialog.okButton().isEnabled());
-        QTest::keyClicks(&formula, "h2o");
-        QCOMPARE(dialog.message(),
-                 "Invalid formula: an element symbol is a capital letter and an "
-                 "optional small one");
-        QVERIFY(!dialog.okButton().isEnabled());
-        formula.clear();
-        QTest::keyClicks(&formula, "C2H6");
-        QCOMPARE(dialog.message(), "");
-        QVERIFY(dialog.okButton().isEnabled());
+        const QString path = dir.filePath("h2o.dat"), missing = dir.filePath("no/h2o.dat");
+        QCOMPARE(w->exportNasa7({}, path), "No formula entered");
+        QCOMPARE(w->message(), "No formula entered");
+        QCOMPARE(w->exportNasa7({Nasa7Format::kChemkin, "H2O", ""}, missing),
+                 "Could not write " + missing);
+        QCOMPARE(w->message(), "Could not write " + missing);
+        QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(w->statusBar()->currentMessage(), "");
     }
 
     // The menu of a window as Tools > Temperature Sweep opens it, through both real dialogs:
@@ -327,22 +277,43 @@ class SweepWindowTest : public QObject {
         QTRY_VERIFY(opened.isNull());
     }
 
-    // Pictures for a person: the window as opened, then with the pointer on the plot. The
-    // second run of this test (QT_SCALE_FACTOR=2) saves them at twice the pixels.
-    void savesScreenshots() {
+    // The pointer's label shows the nearest point's value, and nothing away from the curves.
+    // The export dialog's name stands in the formula field only when it is a formula (a formula
+    // name: the menu case above); the field is checked as it is typed, and OK waits for a good
+    // formula. Pictures for a person: the window as opened, then with the pointer on the plot,
+    // and the dialog with its longest formula message. The second run of this test
+    // (QT_SCALE_FACTOR=2) saves them at twice the pixels.
+    void pointerLabelFormulaFieldAndScreenshots() {
         const qreal ratio = w->devicePixelRatioF();
         const QString tag = ratio == 1 ? "" : QString("@%1x").arg(ratio);
         const QString folder = QStringLiteral(MOLTHERM_SCREENSHOT_DIR "/");
         QVERIFY(w->grab().save(folder + "sweep-light" + tag + ".png"));
+        const auto rows = SweepOf({100, 3000, 100});
+        QTest::mouseMove(chartView().viewport(), onScreen(10) + QPoint(3, -2));
+        QCOMPARE(w->plot().pointerText(),
+                 "Total\nT = 1000 K\nCp = " +
+                     QString::number(rows[10][SweepPart::kTotal].cp, 'f', 3) + " J/(K mol)");
+        QTest::mouseMove(chartView().viewport(), QPoint(2, 2));
+        QCOMPARE(w->plot().pointerText(), "");
         QTest::mouseMove(chartView().viewport(), onScreen(14));
         QVERIFY(!w->plot().pointerText().isEmpty());
         QVERIFY(w->grab().save(folder + "sweep-pointer" + tag + ".png"));
-        // The export dialog with its longest formula message.
-        Nasa7ExportDialog dialog("H2O", w.get());
-        dialog.formulaField().setText("h2o");
+        Nasa7ExportDialog dialog("water", w.get());
+        QLineEdit& formula = dialog.formulaField();
+        QCOMPARE(formula.text() + "|" + dialog.message(), "|No formula entered");
+        QVERIFY(!dialog.okButton().isEnabled());
+        QTest::keyClicks(&formula, "h2o");
+        QCOMPARE(dialog.message(),
+                 "Invalid formula: an element symbol is a capital letter and an "
+                 "optional small one");
+        QVERIFY(!dialog.okButton().isEnabled());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(dialog.grab().save(folder + "nasa7-dialog" + tag + ".png"));
+        formula.clear();
+        QTest::keyClicks(&formula, "C2H6");
+        QCOMPARE(dialog.message(), "");
+        QVERIFY(dialog.okButton().isEnabled());
     }
 };
 

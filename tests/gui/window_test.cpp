@@ -5,6 +5,7 @@
 #include "window_fixture.h"
 
 #include "gui/thermo_options_dialog.h"
+#include "json_rows.h"
 
 using namespace moltherm::gui::testing;
 using moltherm::gui::MainMenu;
@@ -68,8 +69,11 @@ class WindowTest : public QObject {
         w.reset();
     }
 
-    // The title bar shows the caption alone: no application name appended.
-    void opensUnderItsCaptionAtItsDesignPlace() {
+    // The title bar shows the caption alone: no application name appended. The menu bar above the
+    // client area: its titles leave the window's own Alt+L and Alt+N alone (the Alt+N row
+    // below), Save Report As only has a report to save in results mode (and the typing case),
+    // and Ctrl+Q closes the window.
+    void opensUnderItsCaptionAtItsDesignPlaceBelowItsMenuBar() {
         QProcess xprop;
         xprop.start("xprop", {"-id", QString::number(w->view.winId()), "_NET_WM_NAME"});
         QVERIFY(xprop.waitForFinished(10000));
@@ -78,14 +82,35 @@ class WindowTest : public QObject {
         QCOMPARE(QApplication::style()->name(), "fusion");
         QVERIFY(!QApplication::windowIcon().isNull());
         // Client 8595 x 6315 twips below the menu bar.
-        const int menu = w->view.menuBar()->height();
-        QCOMPARE(w->view.frameGeometry(), QRect(184, 101, 573, 421 + menu));
-        QCOMPARE(w->view.scrollArea()->geometry(), QRect(0, menu, 573, 421));
+        QMenuBar* bar = w->view.menuBar();
+        const int high = bar->height();
+        QVERIFY(bar->isVisible() && high > 0);
+        QCOMPARE(bar->geometry(), QRect(0, 0, 573, high));
+        QCOMPARE(w->view.frameGeometry(), QRect(184, 101, 573, 421 + high));
+        QCOMPARE(w->view.scrollArea()->geometry(), QRect(0, high, 573, 421));
         QCOMPARE(w->widget(spnN)->geometry(), QRect(128, 64, 17, 17));
         QVERIFY(w->focused(txtName));
+        QStringList titles;
+        for (QAction* title : bar->actions()) titles << title->text();
+        QCOMPARE(titles, QStringList({"&File", "&Options", "&Tools", "&Help"}));
+        MainMenu& menu = w->window().menu();
+        menu.refresh();
+        for (const char* name : {"open", "saveMolecule", "sweep"})
+            QVERIFY2(menu.action(name)->isEnabled(), name);
+        QVERIFY(!menu.action("saveReport")->isEnabled());
+        // The sweep reads the boxes as "Calc" does: an unnamed molecule is refused in the window.
+        menu.action("sweep")->trigger();
+        QCOMPARE(w->shown(txtError), "Molecule must be named");
+        for (const auto& [name, keys] :
+             {std::pair{"open", "Ctrl+O"}, {"saveMolecule", "Ctrl+S"}, {"sweep", "Ctrl+T"}})
+            QCOMPARE(menu.action(name)->shortcut(), QKeySequence(keys));
+        for (const char* licence : {"LGPL", "Mozilla Public License 2.0", "MIT", "BSD 3-clause"})
+            QVERIFY2(MainMenu::aboutText().contains(licence), licence);
+        w->press(QKeySequence("Ctrl+Q"));
+        QTRY_VERIFY(!w->view.isVisible());
     }
 
-    // Typed into the boxes, computed at two temperatures, back to the data.
+    // Typed into the boxes, computed at two temperatures.
     void oneRequestFromTypingToTables() {
         QTest::keyClicks(QApplication::focusWidget(), "Cl2");
         w->press(Qt::Key_Return);
@@ -110,8 +135,6 @@ class WindowTest : public QObject {
         saveScreenshot("");
         w->window().menu().refresh();  // a report to save only now
         QVERIFY(w->window().menu().action("saveReport")->isEnabled());
-        w->click(cmdNewData);
-        QVERIFY(w->widget(txtAns)->isHidden() && w->shown({txtFreq, 1}) == "560");
     }
 
     void inputReachesTheModel_data() {
@@ -167,18 +190,10 @@ class WindowTest : public QObject {
     }
 
     // Red on white, centred, from its start; the window's own messages fit the box whole.
-    void messagesFitTheErrorBox_data() {
-        QTest::addColumn<QString>("message");
-        for (const char* message :
-             {"Molecule must be named", "No molar mass entered", "Invalid molar mass",
-              "Invalid number of atoms", "Invalid symmetry number", "Invalid rotational constant",
-              "Invalid vibrational frequency", "Invalid degeneracy", "Invalid electronic energy",
-              "No temperature entered", "Invalid Temperature", "Negative temperature",
-              "No default printer", "Printing failed"})
-            QTest::newRow(message) << message;
-    }
+    void messagesFitTheErrorBox_data() { JsonRows("window_messages"); }
     void messagesFitTheErrorBox() {
-        QFETCH(QString, message);
+        QFETCH(Json, row);
+        const QString message = QString::fromStdString(row.at("name"));
         auto* box = qobject_cast<QLineEdit*>(w->widget(txtError));
         for (const QString& text :
              {QString("The printer could not finish the document"), message}) {
@@ -193,16 +208,13 @@ class WindowTest : public QObject {
         QVERIFY(box->fontMetrics().horizontalAdvance(message) <= box->width() - 2 * (frame + 2));
     }
 
-    // The user's resize reaches Form_Resize: the answer box keeps margins of 120 twips.
-    void userResizeFitsTheAnswerBox() {
+    // The user's resize reaches Form_Resize: the answer box keeps margins of 120 twips. The
+    // pointer reaches the model in twips, from the bare window alone, and the window follows the
+    // model's drag.
+    void resizeAndDragReachTheModel() {
         w->view.resize(700, 500 + w->view.menuBar()->height());  // the client area 700 x 500
         QCOMPARE(QSize(w->form.scaleWidth(), w->form.scaleHeight()), QSize(10500, 7500));
         QCOMPARE(w->widget(txtAns)->width(), 684);  // 10260 twips
-    }
-
-    // The pointer reaches the model in twips, from the bare window alone, and the window follows
-    // the model's drag.
-    void dragOnTheBareWindowMovesIt() {
         QWidget* surface = w->view.surface();
         const auto moveTo = [&](QPoint at, Qt::MouseButtons held) {
             QMouseEvent move(QEvent::MouseMove, at, surface->mapToGlobal(at), {}, held, {});
@@ -241,55 +253,16 @@ class WindowTest : public QObject {
                  qPrintable(error));
     }
 
-    // The menu bar: its titles leave the window's own Alt+L and Alt+N alone (the Alt+N row
-    // above), Save Report As only has a report to save in results mode (and the typing case),
-    // and Ctrl+Q closes the window.
-    void menuBarAboveTheClientArea() {
-        QMenuBar* bar = w->view.menuBar();
-        QVERIFY(bar->isVisible() && bar->height() > 0);
-        QCOMPARE(bar->geometry(), QRect(0, 0, 573, bar->height()));
-        QStringList titles;
-        for (QAction* menu : bar->actions()) titles << menu->text();
-        QCOMPARE(titles, QStringList({"&File", "&Options", "&Tools", "&Help"}));
-        MainMenu& menu = w->window().menu();
-        menu.refresh();
-        for (const char* name : {"open", "saveMolecule", "sweep"})
-            QVERIFY2(menu.action(name)->isEnabled(), name);
-        QVERIFY(!menu.action("saveReport")->isEnabled());
-        // The sweep reads the boxes as "Calc" does: an unnamed molecule is refused in the window.
-        menu.action("sweep")->trigger();
-        QCOMPARE(w->shown(txtError), "Molecule must be named");
-        for (const auto& [name, keys] :
-             {std::pair{"open", "Ctrl+O"}, {"saveMolecule", "Ctrl+S"}, {"sweep", "Ctrl+T"}})
-            QCOMPARE(menu.action(name)->shortcut(), QKeySequence(keys));
-        for (const char* licence : {"LGPL", "Mozilla Public License 2.0", "MIT", "BSD 3-clause"})
-            QVERIFY2(MainMenu::aboutText().contains(licence), licence);
-        w->press(QKeySequence("Ctrl+Q"));
-        QTRY_VERIFY(!w->view.isVisible());
-    }
-
     // A bad value keeps the dialog open with its message, under the dialog's own name for the
     // field; good ones become the options of the next "Calc", and the menu item is checked while
-    // any option differs from the default. Fields in creation order: pressure, concentration,
-    // scale, ZPE factor, three cutoffs (the first behind the second check box).
-    void optionsDialogReadsItsFields_data() {
-        QTest::addColumn<int>("field");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("outcome");
-        // clang-format off
-        QTest::newRow("1 atm")    << 0 << "1atm" << "101325 Pa, scale 1";
-        QTest::newRow("scale")    << 2 << "0.96" << "100000 Pa, scale 0.96";
-        QTest::newRow("scale 3")  << 2 << "3"    << "refused: frequency scale factor must be at most 2";
-        QTest::newRow("cutoff 0") << 4 << "0"    << "refused: quasi-RRHO entropy cutoff must be greater than 0";
-        // clang-format on
-    }
+    // any option differs from the default.
+    void optionsDialogReadsItsFields_data() { JsonRows("thermo_option_fields"); }
     void optionsDialogReadsItsFields() {
-        QFETCH(int, field);
-        QFETCH(QString, text);
-        QFETCH(QString, outcome);
+        QFETCH(Json, row);
+        const int field = row.at("field");
         ThermoOptionsDialog dialog(moltherm::ThermoOptions{});
         dialog.findChildren<QCheckBox*>()[1]->setChecked(field == 4);
-        dialog.findChildren<QLineEdit*>()[field]->setText(text);
+        dialog.findChildren<QLineEdit*>()[field]->setText(QString::fromStdString(row.at("text")));
         dialog.accept();
         const moltherm::ThermoOptions& got = dialog.accepted();
         QCOMPARE(dialog.result() == QDialog::Rejected ? "refused: " + dialog.message()
@@ -297,7 +270,7 @@ class WindowTest : public QObject {
                                                                 .arg(got.standardState.pascal())
                                                                 .arg(got.frequencyScale) +
                                                             dialog.message(),
-                 outcome);
+                 QString::fromStdString(row.at("outcome")));
         if (dialog.result() == QDialog::Rejected) return;
         MainMenu& menu = w->window().menu();
         menu.refresh();
@@ -310,22 +283,14 @@ class WindowTest : public QObject {
         QVERIFY(dialog.accepted().isDefault());
     }
 
-    void manyRowsStayReachable_data() {
-        QTest::addColumn<int>("atoms");
-        QTest::addColumn<int>("levels");
-        QTest::addColumn<QRect>("frame");
-        // clang-format off
-        QTest::newRow("12 levels added: taller")                << 1  << 12 << QRect(184, 101, 573, 530);
-        QTest::newRow("15 linear atoms, 40 rows: moved up")     << 15 << 0  << QRect(184, 29, 573, 995);
-        QTest::newRow("40 linear atoms, 115 rows: screen high") << 40 << 0  << QRect(184, 0, 587, 1024);
-        // clang-format on
-    }
+    void manyRowsStayReachable_data() { JsonRows("tall_windows"); }
     // A tall window stays on the screen, its lowest row in reach of the scroll bar; the answer
     // box then gets 8355 x 5395 twips whatever the scroll bar did, and the window no bar.
     void manyRowsStayReachable() {
-        QFETCH(int, atoms);
-        QFETCH(int, levels);
-        QFETCH(QRect, frame);
+        QFETCH(Json, row);
+        const int atoms = row.at("atoms"), levels = row.at("levels");
+        const Json& f = row.at("frame");
+        const QRect frame(f.at(0), f.at(1), f.at(2), f.at(3));
         w->enter(txtName, "X");
         w->enter(txtMolarMass, "100");
         w->spinUp(spnN, atoms - 1);

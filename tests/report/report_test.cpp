@@ -35,8 +35,6 @@ TEST_P(Formulas, ReadOrRefuse) {
 
 INSTANTIATE_TEST_SUITE_P(Report, Formulas, ::testing::ValuesIn(DataRows("formulas")), RowName);
 
-// Each row: a value written by the "fixed" or "exp" field of a width, or by the "pattern" (no
-// width), with so many decimals.
 class NumberFields : public ::testing::TestWithParam<Json> {};
 
 TEST_P(NumberFields, WriteTheExpectedText) {
