@@ -164,55 +164,28 @@ TEST(MolarMass, SumsTheMassesEachAtomCarries) {
     EXPECT_LT(RotationalConstants(HeavyWater())[2], RotationalConstants(Geometry("Water"))[2]);
 }
 
+// A row of point_groups.json as the molecule's atoms and what they must give.
 struct SymmetryRow {
-    std::string name;
     std::vector<Atom> atoms;
     std::string group;
-    int sigma;
-    int order;  // operations; 0 for linear molecules and atoms
+    int sigma, order;
     Shape shape;
 };
 
-std::vector<SymmetryRow> Rows() {
-    const auto nonlinear = Shape::Nonlinear, linear = Shape::Linear;
-    return {
-        {"Argon", {At("Ar", 1, 2, 3)}, "Kh", 1, 0, Shape::Atom},
-        {"HCl", Geometry("HydrogenChloride"), "C∞v", 1, 0, linear},
-        {"HCN", Geometry("HydrogenCyanide"), "C∞v", 1, 0, linear},
-        {"CO2", Geometry("CarbonDioxide"), "D∞h", 2, 0, linear},
-        {"HCCH", Geometry("Acetylene"), "D∞h", 2, 0, linear},
-        {"HCCH_bent_half_a_degree_at_both_ends", Geometry("AcetyleneTransBent"), "C2h", 2, 4,
-         nonlinear},
-        {"HCCH_bent_half_a_degree_at_one_end", Geometry("AcetyleneBentAtOneEnd"), "Cs", 1, 2,
-         nonlinear},
-        {"CuCN_bent_a_third_of_a_degree", Geometry("CopperCyanide"), "Cs", 1, 2, nonlinear},
-        {"H2O", Geometry("Water"), "C2v", 2, 4, nonlinear},
-        {"HDO", HeavyWater(), "Cs", 1, 2, nonlinear},
-        {"NH3", Geometry("Ammonia"), "C3v", 3, 6, nonlinear},
-        {"H2O2", Geometry("HydrogenPeroxide"), "C2", 2, 2, nonlinear},
-        {"BOH3", Geometry("BoricAcid"), "C3h", 3, 6, nonlinear},
-        {"COH4_S4_conformer", Geometry("OrthocarbonicAcid"), "S4", 2, 4, nonlinear},
-        {"CH4", Geometry("Methane"), "Td", 12, 24, nonlinear},
-        {"CH4_one_bond_stretched", MethaneStretched(), "C3v", 3, 6, nonlinear},
-        {"C2H4", Geometry("Ethylene"), "D2h", 4, 8, nonlinear},
-        {"C2H6_staggered", Geometry("Ethane"), "D3d", 6, 12, nonlinear},
-        {"C2H6_eclipsed", EthaneTwisted(60), "D3h", 6, 12, nonlinear},
-        {"C2H6_twisted", EthaneTwisted(20), "D3", 6, 6, nonlinear},
-        {"CHDT_CHDT_meso_anti", DideuterioditritioEthane(), "Ci", 1, 2, nonlinear},
-        {"allene", Geometry("Allene"), "D2d", 4, 8, nonlinear},
-        {"neopentane", Geometry("Neopentane"), "Td", 12, 24, nonlinear},
-        {"C6H6", Geometry("Benzene"), "D6h", 12, 24, nonlinear},
-        {"SF6", Geometry("SulfurHexafluoride"), "Oh", 24, 48, nonlinear},
-        {"C60", Fullerene(), "Ih", 60, 120, nonlinear},
-    };
+SymmetryRow Read(const moltherm::testing::Json& row) {
+    const std::string shape = row["shape"];
+    return {NamedMolecule(row["molecule"]), row["group"], row["sigma"], row["order"],
+            shape == "atom"     ? Shape::Atom
+            : shape == "linear" ? Shape::Linear
+                                : Shape::Nonlinear};
 }
 
-class PointGroupOf : public ::testing::TestWithParam<SymmetryRow> {};
+class PointGroupOf : public ::testing::TestWithParam<moltherm::testing::Json> {};
 
 // The rigid rotor a molecule file describes gathers the same group, shape, formula, mass and
 // constants.
 TEST_P(PointGroupOf, NameSigmaOrderAndShape) {
-    const SymmetryRow& row = GetParam();
+    const SymmetryRow row = Read(GetParam());
     const PointGroup g = PerceivePointGroup(row.atoms);
     EXPECT_EQ(g.name, row.group);
     EXPECT_EQ(g.symmetryNumber, row.sigma);
@@ -242,7 +215,7 @@ std::vector<Atom> MovedAndRounded(std::vector<Atom> atoms, unsigned seed, bool r
 }
 
 TEST_P(PointGroupOf, SameAfterRandomRotationAndTranslationRoundedToFourDecimals) {
-    const SymmetryRow& row = GetParam();
+    const SymmetryRow row = Read(GetParam());
     for (unsigned seed : {1u, 2u, 3u}) {
         const PointGroup g = PerceivePointGroup(MovedAndRounded(row.atoms, seed, true));
         EXPECT_EQ(g.name + std::to_string(g.symmetryNumber), row.group + std::to_string(row.sigma))
@@ -253,8 +226,9 @@ TEST_P(PointGroupOf, SameAfterRandomRotationAndTranslationRoundedToFourDecimals)
     for (int k = 0; k < 3; ++k) EXPECT_NEAR(after[k], before[k], 1e-9 * (1 + before[2])) << k;
 }
 
-INSTANTIATE_TEST_SUITE_P(Molecules, PointGroupOf, ::testing::ValuesIn(Rows()),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Molecules, PointGroupOf,
+                         ::testing::ValuesIn(moltherm::testing::DataRows("point_groups")),
+                         moltherm::testing::RowName);
 
 TEST(PointGroupTolerance, OptimisationScatterIsForgivenAndTheToleranceIsHonoured) {
     // Every coordinate of methane moved by up to 2e-3 Angstrom, as an unsymmetrised optimisation

@@ -111,4 +111,15 @@ inline std::vector<Atom> Fullerene() {
     return m;
 }
 
+// A frame of tests/data/geometries.xyz by its name, or one of the molecules built above.
+inline std::vector<Atom> NamedMolecule(const std::string& name) {
+    if (name == "ArgonAtom") return {At("Ar", 1, 2, 3)};
+    if (name == "HeavyWater") return HeavyWater();
+    if (name == "MethaneStretched") return MethaneStretched();
+    if (name == "EthaneEclipsed") return EthaneTwisted(60);
+    if (name == "EthaneTwisted20") return EthaneTwisted(20);
+    if (name == "DideuterioditritioEthane") return DideuterioditritioEthane();
+    return name == "Fullerene" ? Fullerene() : Geometry(name);
+}
+
 }  // namespace moltherm::chem::testing
