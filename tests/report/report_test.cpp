@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -199,58 +198,23 @@ TEST(ChemkinThermo, HandmadeFitByteForByte) {
     EXPECT_EQ(text ? *text : text.error(), testing::ExpectedReport("hocl_chemkin.dat"));
 }
 
-struct EntryCase {
-    const char* name;
-    std::function<void(Nasa7Species&)> change;
-    const char* refusal;  // nullptr when the entry is written
-};
-
-class ChemkinEntries : public ::testing::TestWithParam<EntryCase> {};
+class ChemkinEntries : public ::testing::TestWithParam<Json> {};
 
 TEST_P(ChemkinEntries, AreWrittenOrRefusedAtTheirLimits) {
+    const Json& row = GetParam();
     Nasa7Species s = HandmadeSpecies();
-    GetParam().change(s);
+    if (row.contains("formula")) s.formula = *ParseFormula(row["formula"].get<std::string>());
+    s.name = row.value("species", s.name);
+    if (row.contains("mid")) s.fit.temperatures = {200, row["mid"], 20000};
+    s.fit.low[5] = row.value("a6", s.fit.low[5]);
     const auto text = FormatChemkinThermo({s}, s.fit.temperatures, "\n");
-    ASSERT_EQ(text.has_value(), GetParam().refusal == nullptr);
+    ASSERT_EQ(text.has_value(), row["refusal"].is_null());
     EXPECT_EQ(text ? ReadChemkinEntries(*text).at(0).name : text.error(),
-              text ? s.name : GetParam().refusal);
+              text ? s.name : row["refusal"].get<std::string>());
 }
 
-auto Name(const char* name) {
-    return [=](Nasa7Species& s) { s.name = name; };
-}
-auto Formula(const char* f) {
-    return [=](Nasa7Species& s) { s.formula = *ParseFormula(f); };
-}
-auto Mid(double mid) {
-    return [=](Nasa7Species& s) { s.fit.temperatures = {200, mid, 20000}; };
-}
-auto A6(double a6) {
-    return [=](Nasa7Species& s) { s.fit.low[5] = a6; };
-}
-constexpr const char* kBadName =
-    ": a Chemkin species name is 1 to 18 printable characters without blanks";
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Report, ChemkinEntries, ::testing::Values(
-    EntryCase{"EighteenCharacterName", Name("A23456789012345678"), {}},
-    EntryCase{"NineteenCharacterName", Name("A234567890123456789"),
-              "A234567890123456789: a Chemkin species name is 1 to 18 printable characters without blanks"},
-    EntryCase{"NameWithBlank", Name("H O"),
-              "H O: a Chemkin species name is 1 to 18 printable characters without blanks"},
-    EntryCase{"EmptyName", Name(""), kBadName},
-    EntryCase{"FourElements", Formula("CHNO"), {}},
-    EntryCase{"FiveElements", Formula("CHNOS"), "HOCl: a Chemkin entry holds at most four elements"},
-    EntryCase{"NineHundredNinetyNineAtoms", Formula("C999H"), {}},
-    EntryCase{"ThousandAtoms", Formula("C1000H"),
-              "HOCl: a Chemkin entry holds at most 999 atoms of one element"},
-    EntryCase{"WidestMiddleTemperature", Mid(9999.999), {}},
-    EntryCase{"MiddleTemperatureTooWide", Mid(10000),
-              "HOCl: a temperature does not fit its Chemkin field (F10.3, TMID F8.3)"},
-    EntryCase{"LargestCoefficient", A6(-9.99e99), {}},
-    EntryCase{"CoefficientTooLarge", A6(-1e100), "HOCl: a coefficient does not fit Chemkin's E15.8 field"}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Report, ChemkinEntries, ::testing::ValuesIn(DataRows("chemkin_entries")),
+                         RowName);
 
 // Temperatures as typed, a name on two lines, a molecule without a formula, a field too wide.
 TEST(JanafTable, TwoMoleculesByteForByte) {
