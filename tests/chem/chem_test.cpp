@@ -82,44 +82,22 @@ INSTANTIATE_TEST_SUITE_P(Molecules, HillFormulaOf, ::testing::Values(
     [](const auto& info) { return info.param.name; });
 // clang-format on
 
-constexpr double kGHzPerInverseCm = 29.9792458;  // c in [cm/ns]
-
-// Rotational constants printed beside a geometry, or known from spectroscopy.
-struct RotorRow {
-    std::string name;
-    std::vector<Atom> atoms;
-    std::vector<double> constants;  // [1/cm], descending
-    double relativeTolerance;
-};
-
-std::vector<double> FromGHz(std::vector<double> ghz) {
-    for (double& b : ghz) b /= kGHzPerInverseCm;
-    return ghz;
-}
-
-class RotationalConstantsOf : public ::testing::TestWithParam<RotorRow> {};
+class RotationalConstantsOf : public ::testing::TestWithParam<moltherm::testing::Json> {};
 
 TEST_P(RotationalConstantsOf, AgreeWithTheReference) {
-    const RotorRow& row = GetParam();
-    const std::vector<double> b = RotationalConstants(row.atoms);
-    ASSERT_EQ(b.size(), row.constants.size());
+    const auto& row = GetParam();
+    const std::vector<double> b = RotationalConstants(NamedMolecule(row["molecule"]));
+    const double unit = row.contains("GHz") ? 29.9792458 : 1;  // c in [cm/ns]
+    const std::vector<double> printed = row.contains("GHz") ? row["GHz"] : row["perCm"];
+    ASSERT_EQ(b.size(), printed.size());
     for (std::size_t i = 0; i < b.size(); ++i)
-        EXPECT_NEAR(b[i], row.constants[i], row.relativeTolerance * row.constants[i]) << i;
+        EXPECT_NEAR(b[i] * unit, printed[i], row["relativeTolerance"].get<double>() * printed[i])
+            << i;
 }
 
-// Gaussian prints 6 to 10 digits, computed with masses and constants a little different from
-// ours (1e-6); the printed coordinates cost another 1e-6.
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Molecules, RotationalConstantsOf, ::testing::Values(
-    RotorRow{"Argon", {At("Ar", 0, 0, 0)}, {}, 0},
-    RotorRow{"HCl_spectroscopic", Geometry("HydrogenChloride"), {10.5934}, 1e-5},
-    RotorRow{"CO2_r_1_162", Geometry("CarbonDioxide"), {0.3902}, 2.6e-4},  // B_e of CO2 with r = 1.162
-    RotorRow{"HCN_Gaussian09", Geometry("HydrogenCyanide"), FromGHz({43.5180532}), 1e-5},
-    RotorRow{"H2O_Gaussian16", Geometry("Water"), FromGHz({795.3367043, 401.0831699, 266.6255997}), 1e-5},
-    RotorRow{"C6H6_Gaussian16", Geometry("Benzene"), FromGHz({5.75236, 5.75200, 2.87609}), 1e-5},
-    RotorRow{"allene_Gaussian09", Geometry("Allene"), FromGHz({143.96949, 8.78162, 8.78162}), 1e-5}),
-    [](const auto& info) { return info.param.name; });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Molecules, RotationalConstantsOf,
+                         ::testing::ValuesIn(moltherm::testing::DataRows("rotational_constants")),
+                         moltherm::testing::RowName);
 
 TEST(PrincipalMoments, PlanarMoleculesObeyThePerpendicularAxisTheorem) {
     for (const auto& atoms :
