@@ -5,59 +5,39 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "calc/calc_input.h"
 #include "calc/session.h"
+
+namespace moltherm {
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(CalcInputTexts, name, atomCount, temperature, molarMass,
+                                   energies, sigma, nonlinear, rotConsts, wavenumbers,
+                                   vibDegeneracies, elecDegeneracies)
+}  // namespace moltherm
 
 namespace moltherm::testing {
 
 inline const std::string kReportDate = "12/5/2026";
 inline const std::string kReportTime = "3:04:05 AM";
 
-inline CalcInputTexts AtomTexts(const std::string& name, const std::string& molarMass) {
-    CalcInputTexts t;
-    t.name = name;
-    t.atomCount = "1";
-    t.temperature = "298.15";
-    t.molarMass = molarMass;
-    t.energies = {"0"};
-    t.sigma = "1";
-    t.elecDegeneracies = {"1"};
-    return t;
+// A worked example's texts by its name, from tests/data/worked_examples.json.
+inline CalcInputTexts ExampleTexts(const std::string& name) {
+    std::ifstream in(MOLTHERM_TEST_DATA "/worked_examples.json");
+    return nlohmann::json::parse(in, nullptr, false, true).at(name).get<CalcInputTexts>();
 }
-
-inline CalcInputTexts DiatomicTexts(const std::string& name, const std::string& molarMass,
-                                    const std::string& sigma, const std::string& rotConst,
-                                    const std::string& wavenumber) {
-    CalcInputTexts t = AtomTexts(name, molarMass);
-    t.atomCount = "2";
-    t.sigma = sigma;
-    t.rotConsts = {rotConst, "", ""};
-    t.wavenumbers = {wavenumber};
-    t.vibDegeneracies = {"1"};
-    return t;
-}
-
 inline CalcInputTexts ArgonTexts() {
-    return AtomTexts("Ar", "39.948");
+    return ExampleTexts("Ar");
 }
 inline CalcInputTexts HclTexts() {
-    return DiatomicTexts("HCl", "36.461", "1", "10.59", "2990.95");
+    return ExampleTexts("HCl");
 }
 inline CalcInputTexts Cl2Texts() {
-    return DiatomicTexts("Cl2", "70.906", "2", "0.244", "560");
+    return ExampleTexts("Cl2");
 }
-
 inline CalcInputTexts WaterTexts() {
-    CalcInputTexts t = AtomTexts("H2O", "18.015");
-    t.atomCount = "3";
-    t.sigma = "2";
-    t.nonlinear = true;
-    t.rotConsts = {"27.877", "14.512", "9.285"};
-    t.wavenumbers = {"3657", "1595", "3756"};
-    t.vibDegeneracies = {"1", "1", "1"};
-    return t;
+    return ExampleTexts("H2O");
 }
 
 // The rows and levels a worked example's texts have.
