@@ -8,6 +8,7 @@
 
 #include "calc/number_text.h"
 #include "tests/report/nasa7_read_back.h"
+#include "tests/support/data_rows.h"
 
 namespace moltherm {
 namespace {
@@ -111,45 +112,20 @@ INSTANTIATE_TEST_SUITE_P(Calc, Nasa7Exports, ::testing::Values(
                "H2 O1", 0.0, {"\n! water: H(298.15 K) = 0.000 kJ/mol, the enthalpy of formation given"}}), kName);
 // clang-format on
 
-struct RefusalCase {
-    const char* name;
-    Nasa7Request request;
-    const char* message;
-    PressureUnit unit = PressureUnit::kBar;
-    double molarMass = 18.015;  // [g/mol]
-};
-
-class Nasa7Refusals : public ::testing::TestWithParam<RefusalCase> {};
+class Nasa7Refusals : public ::testing::TestWithParam<Json> {};
 
 TEST_P(Nasa7Refusals, AreOneLine) {
+    const auto r = GetParam()["request"].get<std::vector<std::string>>();
     Molecule m = Water();
-    m.molarMass = GetParam().molarMass;
+    m.molarMass = GetParam().value("molarMass", 18.015);
     ThermoOptions o;
-    o.standardState.unit = GetParam().unit;
-    const auto text = Nasa7ExportText(kC, m, o, "H2O", GetParam().request);
-    EXPECT_EQ(text ? "written" : text.error(), GetParam().message);
+    if (GetParam().value("atmosphere", false)) o.standardState.unit = PressureUnit::kAtm;
+    const auto text = Nasa7ExportText(kC, m, o, "H2O", {kChemkin, r[0], r[1], r[2], r[3], r[4]});
+    EXPECT_EQ(text ? "written" : text.error(), GetParam()["message"]);
 }
 
-constexpr const char* kBadEnthalpy = "Invalid enthalpy of formation";
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Calc, Nasa7Refusals, ::testing::Values(
-    RefusalCase{"NoFormula", Request(kChemkin, ""), "No formula entered"},
-    RefusalCase{"BlankFormula", Request(kChemkin, "  "), "No formula entered"},
-    RefusalCase{"SmallLetterSymbol", Request(kChemkin, "h2o"), "Invalid formula: an element symbol is a capital letter and an optional small one"},
-    RefusalCase{"EnthalpyWithUnit", Request(kChemkin, "H2O", "-241.8 kJ"), kBadEnthalpy},
-    RefusalCase{"EnthalpyBeyondADoubleInJoules", Request(kChemkin, "H2O", "1e306"), kBadEnthalpy},
-    RefusalCase{"TlowNotANumber", Request(kChemkin, "H2O", "", "2OO"), "Invalid TLOW"},
-    RefusalCase{"TmidEmpty", Request(kChemkin, "H2O", "", "200", ""), "Invalid TMID"},
-    RefusalCase{"ThighNotANumber", Request(kChemkin, "H2O", "", "200", "1000", "inf"), "Invalid THIGH"},
-    RefusalCase{"TlowZero", Request(kChemkin, "H2O", "", "0"), "TLOW must be above 0 K"},
-    RefusalCase{"TlowAtTmid", Request(kChemkin, "H2O", "", "1000", "1000"), "TLOW must lie below TMID"},
-    RefusalCase{"TmidAboveThigh", Request(kChemkin, "H2O", "", "200", "3000", "1000"), "TMID must lie below THIGH"},
-    RefusalCase{"ThighBeyondTheLimit", Request(kChemkin, "H2O", "", "200", "1000", "100000.5"), "THIGH must not exceed 100000 K"},
-    RefusalCase{"OneAtmosphere", Request(kChemkin, "H2O"), "NASA-7 polynomials are for 1 bar: set the standard state to 1 bar", PressureUnit::kAtm},
-    RefusalCase{"Massless", Request(kChemkin, "H2O"), "Invalid molar mass", PressureUnit::kBar, 0},
-    RefusalCase{"FiveElementsInChemkin", Request(kChemkin, "CHNOS"), "H2O: a Chemkin entry holds at most four elements"}), kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Calc, Nasa7Refusals, ::testing::ValuesIn(DataRows("nasa7_refusals")),
+                         RowName);
 
 }  // namespace
 }  // namespace moltherm

@@ -4,41 +4,25 @@
 
 #include "calc/session.h"
 #include "report/option_lines.h"
+#include "tests/support/data_rows.h"
 #include "tests/support/worked_examples.h"
 
 namespace moltherm {
 namespace {
 
-struct StateText {
-    const char* text;
-    const char* shown;  // as the summary names it, or the message
-    bool concentration = false;
-};
-void PrintTo(const StateText& s, std::ostream* os) {
-    *os << '"' << s.text << '"';
-}
+using namespace moltherm::testing;
 
-class StandardStates : public ::testing::TestWithParam<StateText> {};
+class StandardStates : public ::testing::TestWithParam<Json> {};
 
 TEST_P(StandardStates, ReadAndNamed) {
-    const StateText& p = GetParam();
-    const auto state = p.concentration ? ParseConcentration(p.text) : ParsePressure(p.text);
-    EXPECT_EQ(state ? StandardStateText(*state) : state.error(), p.shown);
+    const std::string text = GetParam()["text"];
+    const auto state =
+        GetParam().value("concentration", false) ? ParseConcentration(text) : ParsePressure(text);
+    EXPECT_EQ(state ? StandardStateText(*state) : state.error(), GetParam()["shown"]);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Options, StandardStates, ::testing::Values(
-    StateText{"1atm", "1 atm"}, StateText{"101325Pa", "101325 Pa"}, StateText{"760torr", "760 torr"},
-    StateText{" 50 kPa ", "50 kPa"}, StateText{"1bar", "1 bar"}, StateText{"0.1MPa", "0.1 MPa"},
-    StateText{"1e5Pa", "100000 Pa"}, StateText{"1", "pressure needs a unit: bar, atm, Pa, kPa, MPa or torr"},
-    StateText{"1psi", "unknown pressure unit \"psi\": use bar, atm, Pa, kPa, MPa or torr"},
-    StateText{"0atm", "pressure must be greater than 0"}, StateText{"-1bar", "pressure must be greater than 0"},
-    StateText{"x1bar", "pressure \"x1\" is not a number"},
-    StateText{"xbar", "unknown pressure unit \"xbar\": use bar, atm, Pa, kPa, MPa or torr"},
-    StateText{"1M", "1 mol/L", true}, StateText{"0.5", "0.5 mol/L", true},
-    StateText{"1mM", "unknown concentration unit \"mM\": use M (mol/L)", true},
-    StateText{"0M", "concentration must be greater than 0", true}));
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Options, StandardStates, ::testing::ValuesIn(DataRows("standard_states")),
+                         RowName);
 
 TEST(Options, ScaleFactorsAndCutoffs) {
     EXPECT_EQ(std::tuple(*ParseScaleFactor("scale", "0.96"), *ParseScaleFactor("scale", "2"),
@@ -53,7 +37,6 @@ TEST(Options, ScaleFactorsAndCutoffs) {
 // The summary's option lines themselves are compared by the command-line tests; here a session
 // leaves every one of them behind once the options are back to their defaults.
 TEST(Options, DefaultsAfterOptionsGiveThePlainReport) {
-    using namespace moltherm::testing;
     ThermoOptions o;
     o.standardState = *ParsePressure("1atm");
     o.frequencyScale = 0.96;

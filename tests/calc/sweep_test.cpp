@@ -6,13 +6,14 @@
 #include <sstream>
 
 #include "calc/sweep_text.h"
+#include "tests/support/data_rows.h"
 #include "tests/support/worked_examples.h"
 
 namespace moltherm {
 namespace {
 
 const PhysicalConstants kConstants;
-using testing::TypedMolecule;
+using namespace moltherm::testing;
 const auto kName = [](const auto& info) { return std::string(info.param.name); };
 
 Molecule Hcl() {
@@ -84,54 +85,24 @@ INSTANTIATE_TEST_SUITE_P(Molecules, SweepIdentities, ::testing::Values(
 // clang-format on
 
 // The temperatures of a range, or the refusal of the sweep over it.
-struct GridCase {
-    const char* name;
-    TemperatureRange range;
-    std::vector<double> temperatures;
-    const char* message = "";
-    double molarMass = 36.461;
-};
-
-class SweepGrid : public ::testing::TestWithParam<GridCase> {};
+class SweepGrid : public ::testing::TestWithParam<Json> {};
 
 TEST_P(SweepGrid, IncludesTheReferenceInOrderOrSaysWhyNot) {
-    const GridCase& c = GetParam();
-    Molecule m = Hcl();
-    m.molarMass = c.molarMass;
-    if (*c.message == 0) {
-        const auto temperatures = SweepTemperatures(c.range);
+    const Json& r = GetParam()["range"];
+    const TemperatureRange range{Number(r[0]), Number(r[1]), Number(r[2])};
+    if (!GetParam().contains("message")) {
+        const auto temperatures = SweepTemperatures(range);
         ASSERT_TRUE(temperatures.has_value()) << temperatures.error();
-        EXPECT_EQ(*temperatures, c.temperatures);
+        EXPECT_EQ(*temperatures, GetParam()["temperatures"].get<std::vector<double>>());
         return;
     }
-    const auto rows = ComputeSweep(kConstants, m, {}, c.range);
-    EXPECT_EQ(rows ? "computed" : rows.error(), c.message);
+    Molecule m = Hcl();
+    m.molarMass = GetParam().value("molarMass", m.molarMass);
+    const auto rows = ComputeSweep(kConstants, m, {}, range);
+    EXPECT_EQ(rows ? "computed" : rows.error(), GetParam()["message"]);
 }
 
-const char* const kTooMany = "The range has more than 100,000 points";
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Ranges, SweepGrid, ::testing::Values(
-    GridCase{"ReferenceInserted", {100, 400, 100}, {100, 200, 298.15, 300, 400}},
-    GridCase{"ReferenceOnTheGrid", {98.15, 498.15, 200}, {98.15, 298.15, 498.15}},
-    GridCase{"StopOffTheGrid", {300, 1000, 300}, {298.15, 300, 600, 900}},
-    GridCase{"DecimalStepsStayDecimal", {299.7, 300.01, 0.1}, {298.15, 299.7, 299.8, 299.9, 300}},
-    GridCase{"StopWithinRoundingIncluded", {1, 1.3000000000001, 0.1}, {1, 1.1, 1.2, 1.3000000000001, 298.15}},
-    GridCase{"SinglePoint", {500, 500, 1}, {298.15, 500}},
-    GridCase{"OnlyTheReference", {298.15, 298.15, 5}, {298.15}},
-    GridCase{"ZeroAlone", {0, 0, 1}, {0, 298.15}},
-    GridCase{"SubKelvinDecimalSteps", {0.1, 0.35, 0.1}, {0.1, 0.2, 0.3, 298.15}},
-    GridCase{"WithinRoundingOfTheReference", {298.1500001, 300, 1}, {298.15, 299.1500001}},
-    GridCase{"ZeroStep", {100, 200, 0}, {}, "The step must be above 0 K"},
-    GridCase{"NegativeStep", {100, 200, -10}, {}, "The step must be above 0 K"},
-    GridCase{"Empty", {200, 100, 10}, {}, "The range is empty: Tmax lies below Tmin"},
-    GridCase{"LargestRange", {1, 100000, 1}, {}, "computed"},
-    GridCase{"OnePointTooMany", {1, 100001, 1}, {}, kTooMany},
-    GridCase{"SpanOverflows", {1, 1e300, 1e-300}, {}, kTooMany},
-    GridCase{"NotANumber", {NAN, 200, 10}, {}, "Invalid temperature range"},
-    GridCase{"ZeroKelvin", {0, 200, 100}, {}, "Invalid Temperature at 0 K"},
-    GridCase{"LowestRefusedNamed", {100, 200, 100}, {}, "Invalid molar mass at 100 K", 0}), kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Ranges, SweepGrid, ::testing::ValuesIn(DataRows("sweep_ranges")), RowName);
 
 TEST(SweepCsv, HeaderWithUnitsAndOneLinePerRow) {
     const auto rows = Sweep(Hcl(), {100, 3000, 100});
