@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "tests/support/data_rows.h"
 #include "tests/support/worked_examples.h"
 
 namespace moltherm {
@@ -33,31 +34,20 @@ TEST(CalcSession, CalcThenNewTGivesTheWorkedReport) {
     EXPECT_EQ(session.record().tableText, kCl2Tables.substr(0, kCl2Tables.find("1000.00K")));
 }
 
-struct RefusedTable {
-    const char* temperature;
-    const char* message;
-};
-
-class NewTRefusals : public ::testing::TestWithParam<RefusedTable> {};
+class NewTRefusals : public ::testing::TestWithParam<Json> {};
 
 TEST_P(NewTRefusals, KeepTheTables) {
     const CalcInputTexts cl2 = Cl2Texts();
     CalcSession session = CalculatedSession(cl2);
     const std::string before = session.record().tableText;
-    const auto added =
-        session.AddTable(GetParam().temperature, cl2.vibDegeneracies, cl2.elecDegeneracies);
-    EXPECT_EQ(added ? "added" : added.error(), GetParam().message);
+    const std::string temperature = GetParam()["temperature"];
+    const auto added = session.AddTable(temperature, cl2.vibDegeneracies, cl2.elecDegeneracies);
+    EXPECT_EQ(added ? "added" : added.error(), GetParam()["message"]);
     EXPECT_EQ(session.record().tableText, before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CalcSession, NewTRefusals,
-    // clang-format off
-    ::testing::Values(RefusedTable{"abc", "Invalid Temperature"}, RefusedTable{"", "Invalid Temperature"},  // no "No temperature entered" here
-                      RefusedTable{"-1", "Negative temperature"}, RefusedTable{"-0.5", "Negative temperature"},
-                      RefusedTable{"0", "Invalid Temperature"}, RefusedTable{"1e300", "Invalid Temperature"},
-                      RefusedTable{"1e-300", "Invalid Temperature"}));
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(CalcSession, NewTRefusals, ::testing::ValuesIn(DataRows("new_t_refusals")),
+                         RowName);
 
 TEST(CalcSession, NewTStoresTheTemperatureReadAndRereadsDegeneracies) {
     const CalcInputTexts cl2 = Cl2Texts();
