@@ -16,14 +16,7 @@ namespace {
 using namespace moltherm::testing;
 
 const PhysicalConstants kC;
-constexpr Nasa7Format kChemkin = Nasa7Format::kChemkin, kCantera = Nasa7Format::kCantera;
-const auto kName = [](const auto& info) { return std::string(info.param.name); };
-
-Nasa7Request Request(Nasa7Format format, const char* formula, const char* enthalpy = "",
-                     const char* tlow = "200", const char* tmid = "1000",
-                     const char* thigh = "3000") {
-    return {format, formula, enthalpy, tlow, tmid, thigh};
-}
+constexpr Nasa7Format kChemkin = Nasa7Format::kChemkin;
 
 // The largest deviations the comments print, low range first, widened by half a last digit;
 // [J/(K mol)], [J/mol], [J/(K mol)].
@@ -41,76 +34,48 @@ std::vector<Nasa7Deviation> PrintedDeviations(const std::string& text) {
     return printed;
 }
 
-struct ExportCase {
-    const char* name;
-    const char* species;
-    Molecule (*molecule)();
-    ThermoOptions options;
-    Nasa7Request request;
-    const char* composition;            // as the readers give it
-    std::optional<double> h298;         // the polynomials' H(298.15 K) [J/mol]; none: moltherm's
-    std::vector<std::string> noteEnds;  // what lines of the text end with
-};
-
-class Nasa7Exports : public ::testing::TestWithParam<ExportCase> {};
+class Nasa7Exports : public ::testing::TestWithParam<Json> {};
 
 TEST_P(Nasa7Exports, ReadBackFollowTheEngineWithinThePrintedDeviations) {
-    const ExportCase& e = GetParam();
-    const Molecule m = e.molecule();
-    const auto text = Nasa7ExportText(kC, m, e.options, e.species, e.request);
+    const Json& e = GetParam();
+    const Molecule m = e["molecule"] == "water" ? Water() : CarbonDioxide();
+    ThermoOptions o;
+    if (e.value("scaledWithZeroPointEnergy", false)) {
+        o.frequencyScale = 0.96;
+        o.zeroPointEnergy = true;
+        o.zpeScale = 1;
+    }
+    const auto q = e["request"].get<std::vector<std::string>>();
+    const Nasa7Format format = e["format"] == "chemkin" ? kChemkin : Nasa7Format::kCantera;
+    const auto text =
+        Nasa7ExportText(kC, m, o, e["species"], {format, q[0], q[1], q[2], q[3], q[4]});
     ASSERT_TRUE(text.has_value()) << text.error();
-    for (const std::string& note : e.noteEnds)
+    for (const std::string note : e["noteEnds"])
         EXPECT_NE(text->find(note + "\n"), std::string::npos) << note << " in\n" << *text;
     const std::vector<ReadSpecies> read =
-        e.request.format == kChemkin ? ReadChemkinEntries(*text) : ReadCanteraSpecies(*text);
+        format == kChemkin ? ReadChemkinEntries(*text) : ReadCanteraSpecies(*text);
     const std::vector<Nasa7Deviation> printed = PrintedDeviations(*text);
     ASSERT_EQ(read.size() * 10 + printed.size(), 12u) << *text;
     const ReadSpecies& r = read[0];
     const Nasa7Temperatures t = r.temperatures;
     EXPECT_EQ(std::tuple(r.name, r.composition, t.low, t.mid, t.high),
-              std::tuple(e.species, e.composition, ParseNumber(e.request.tlow),
-                         ParseNumber(e.request.tmid), ParseNumber(e.request.thigh)));
-    const double h298 = ComputeThermo(kC, m, kReferenceTemperature, e.options)->total.h;
+              std::tuple(e["species"], e["composition"], ParseNumber(q[2]), ParseNumber(q[3]),
+                         ParseNumber(q[4])));
+    const double h298 = ComputeThermo(kC, m, kReferenceTemperature, o)->total.h;
     for (const double f : {0.0, 0.3, 0.999, 1.001, 1.7, 2.0}) {
         const bool high = f > 1;
         const double T = high ? t.mid + (f - 1) * (t.high - t.mid) : t.low + f * (t.mid - t.low);
         const Nasa7Value p = EvaluateNasa7(high ? r.high : r.low, T);
         const Nasa7Deviation& d = printed[high];
-        const Contribution exact = ComputeThermo(kC, m, T, e.options)->total;
+        const Contribution exact = ComputeThermo(kC, m, T, o)->total;
         EXPECT_NEAR(p.cpOverR * kC.gasConst, exact.cp, d.cp) << T;
-        EXPECT_NEAR(p.hOverRT * kC.gasConst * T, exact.h - h298 + e.h298.value_or(h298), d.h) << T;
+        EXPECT_NEAR(p.hOverRT * kC.gasConst * T, exact.h - h298 + e.value("h298", h298), d.h) << T;
         EXPECT_NEAR(p.sOverR * kC.gasConst, exact.s, d.s) << T;
     }
 }
 
-ThermoOptions ScaledWithZeroPointEnergy() {
-    ThermoOptions o;
-    o.frequencyScale = 0.96;
-    o.zeroPointEnergy = true;
-    o.zpeScale = 1;
-    return o;
-}
-
-const char* const kFromLowest =
-    " kJ/mol, moltherm's enthalpy measured from the lowest level (no enthalpy of formation given)";
-const char* const kFromWell =
-    " kJ/mol, moltherm's enthalpy measured from the bottom of the well (no enthalpy of formation "
-    "given)";
-
-// Water's zero-point energy: 1/2 NA hc (3657 + 1595 + 3756) 1/cm = 53.880 kJ/mol.
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Calc, Nasa7Exports, ::testing::Values(
-    ExportCase{"ChemkinFromTheLowestLevel", "H2O", Water, {}, Request(kChemkin, "H2O"), "H2 O1", {}, {kFromLowest}},
-    ExportCase{"CanteraFromAnEnthalpyOfFormation", "CO2", CarbonDioxide, {},
-               Request(kCantera, " CO2 ", " -393.51 ", "300", "1200", "5000"), "C1 O2", -393510.0,
-               {"\n# CO2: H(298.15 K) = -393.510 kJ/mol, the enthalpy of formation given"}},
-    ExportCase{"CanteraUnderTheOptions", "H2O", Water, ScaledWithZeroPointEnergy(), Request(kCantera, "H2O"), "H2 O1", {},
-               {kFromWell, "\n# H2O: Frequencies scaled by 0.96.",
-                "\n# H2O: Zero-point energy 53.880 kJ/mol included (factor 1).",
-                ", H(298.15 K) measured from the bottom of the well\""}},
-    ExportCase{"ChemkinUpToTheHighestTemperature", "water", Water, {}, Request(kChemkin, "HOH", "0", "100", "1000", "100000"),
-               "H2 O1", 0.0, {"\n! water: H(298.15 K) = 0.000 kJ/mol, the enthalpy of formation given"}}), kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Calc, Nasa7Exports, ::testing::ValuesIn(DataRows("nasa7_exports")),
+                         RowName);
 
 class Nasa7Refusals : public ::testing::TestWithParam<Json> {};
 
