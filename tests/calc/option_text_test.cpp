@@ -12,27 +12,21 @@ namespace {
 
 using namespace moltherm::testing;
 
-class StandardStates : public ::testing::TestWithParam<Json> {};
+class OptionTexts : public ::testing::TestWithParam<Json> {};
 
-TEST_P(StandardStates, ReadAndNamed) {
-    const std::string text = GetParam()["text"];
-    const auto state =
-        GetParam().value("concentration", false) ? ParseConcentration(text) : ParsePressure(text);
+TEST_P(OptionTexts, ReadAndNamed) {
+    const std::string kind = GetParam().value("kind", "pressure"), text = GetParam()["text"];
+    if (kind == "scale" || kind == "cutoff") {
+        const auto read = kind == "scale" ? ParseScaleFactor(kind, text) : ParseCutoff(kind, text);
+        EXPECT_EQ(read ? Json(*read) : Json(read.error()), GetParam()["shown"]);
+        return;
+    }
+    const auto state = kind == "concentration" ? ParseConcentration(text) : ParsePressure(text);
     EXPECT_EQ(state ? StandardStateText(*state) : state.error(), GetParam()["shown"]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Options, StandardStates, ::testing::ValuesIn(DataRows("standard_states")),
+INSTANTIATE_TEST_SUITE_P(Options, OptionTexts, ::testing::ValuesIn(DataRows("option_texts")),
                          RowName);
-
-TEST(Options, ScaleFactorsAndCutoffs) {
-    EXPECT_EQ(std::tuple(*ParseScaleFactor("scale", "0.96"), *ParseScaleFactor("scale", "2"),
-                         *ParseCutoff("cutoff", "100")),
-              std::tuple(0.96, 2.0, 100.0));
-    EXPECT_EQ(ParseScaleFactor("scale", "0").error(), "scale must be greater than 0");
-    EXPECT_EQ(ParseScaleFactor("scale", "2.01").error(), "scale must be at most 2");
-    EXPECT_EQ(ParseScaleFactor("scale", "nan").error(), "scale \"nan\" is not a number");
-    EXPECT_EQ(ParseCutoff("cutoff", "-5").error(), "cutoff must be greater than 0");
-}
 
 // The summary's option lines themselves are compared by the command-line tests; here a session
 // leaves every one of them behind once the options are back to their defaults.
