@@ -9,6 +9,7 @@
 #include "engine/thermo.h"
 #include "qcio/read_qc_file.h"
 #include "tests/support/data_rows.h"
+#include "tests/support/worked_examples.h"
 
 namespace moltherm {
 namespace {
@@ -34,9 +35,7 @@ TEST_P(PrintedEntropies, AgreeAtOneAtmosphere) {
 
     CalcInputTexts texts = TextsOf(*described);
     texts.temperature = "298.15";
-    MolecularData record;
-    record.nModes = static_cast<std::int16_t>(texts.wavenumbers.size());
-    record.lastLevel = static_cast<std::int16_t>(texts.energies.size() - 1);
+    MolecularData record = testing::RecordOf(texts);
     const auto m = ReadCalcInput(PhysicalConstants{}, texts, record);
     ASSERT_TRUE(m.has_value()) << m.error();
     EXPECT_EQ(std::tuple(m->atoms, m->molarMass, m->shape, m->sigma, m->rotationalConstants),
