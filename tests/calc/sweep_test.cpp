@@ -14,14 +14,13 @@ namespace {
 
 const PhysicalConstants kConstants;
 using namespace moltherm::testing;
-const auto kName = [](const auto& info) { return std::string(info.param.name); };
 
 Molecule Hcl() {
-    return TypedMolecule(testing::HclTexts());
+    return TypedMolecule(HclTexts());
 }
 // Water with a low-lying excited level, so that every part has a heat capacity.
 Molecule Water() {
-    CalcInputTexts water = testing::WaterTexts();
+    CalcInputTexts water = WaterTexts();
     water.energies = {"0", "400"};
     water.elecDegeneracies = {"1", "2"};
     return TypedMolecule(water);
@@ -42,25 +41,22 @@ ThermoOptions QuasiRrho() {
     return o;
 }
 
-struct IdentityCase {
-    const char* name;
-    Molecule molecule;
-    ThermoOptions options;
-    double rotationalCp;  // in units of R
-};
-
-class SweepIdentities : public ::testing::TestWithParam<IdentityCase> {};
+class SweepIdentities : public ::testing::TestWithParam<Json> {};
 
 // Per part: H-H(298.15) vanishes at 298.15 K, its slope is Cp, -[G-H(298.15)]/T is
 // S - (H-H(298.15))/T, and translation and rotation have their classical Cp.
 TEST_P(SweepIdentities, HoldPerPart) {
-    const IdentityCase& c = GetParam();
+    const Json& c = GetParam();
+    const Molecule m = c["molecule"] == "Ar"    ? TypedMolecule(ArgonTexts())
+                       : c["molecule"] == "HCl" ? Hcl()
+                                                : Water();
+    const ThermoOptions options = c["quasiRrho"] ? QuasiRrho() : ThermoOptions{};
     const double R = kConstants.gasConst;
-    for (const SweepRow& row : Sweep(c.molecule, {298.15, 298.15, 1}, c.options))
+    for (const SweepRow& row : Sweep(m, {298.15, 298.15, 1}, options))
         for (const SweepValues& v : row.parts) EXPECT_EQ(v.hMinusHRef, 0);
     for (const double t : {60.0, 298.15, 750.0, 2500.0}) {
         const double d = 0.01;
-        const auto rows = Sweep(c.molecule, {t - d, t + d, d}, c.options);
+        const auto rows = Sweep(m, {t - d, t + d, d}, options);
         ASSERT_EQ(rows.size(), t == 298.15 ? 3u : 4u);
         const std::size_t mid = t <= 298.15 ? 1 : 2;
         ASSERT_EQ(rows[mid].temperature, t);
@@ -73,16 +69,12 @@ TEST_P(SweepIdentities, HoldPerPart) {
             EXPECT_NEAR(v.gibbsFunction, v.s - v.hMinusHRef * 1000 / t, 1e-9 * (std::abs(v.s) + 1));
         }
         EXPECT_NEAR(rows[mid][SweepPart::kTranslational].cp, 2.5 * R, 1e-9);
-        EXPECT_NEAR(rows[mid][SweepPart::kRotational].cp, c.rotationalCp * R, 1e-9);
+        EXPECT_NEAR(rows[mid][SweepPart::kRotational].cp, Number(c["rotationalCp"]) * R, 1e-9);
     }
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Molecules, SweepIdentities, ::testing::Values(
-    IdentityCase{"Argon", TypedMolecule(testing::ArgonTexts()), {}, 0}, IdentityCase{"Hcl", Hcl(), {}, 1},
-    IdentityCase{"WaterWithExcitedLevel", Water(), {}, 1.5},
-    IdentityCase{"WaterQuasiRrhoWithZpe", Water(), QuasiRrho(), 1.5}), kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Molecules, SweepIdentities,
+                         ::testing::ValuesIn(DataRows("sweep_identities")), RowName);
 
 // The temperatures of a range, or the refusal of the sweep over it.
 class SweepGrid : public ::testing::TestWithParam<Json> {};
@@ -133,7 +125,7 @@ TEST(SweepCsv, HeaderWithUnitsAndOneLinePerRow) {
 // give S 0.002 higher. G = 5/2 RT - TS.
 TEST(SweepPrintedText, ABlockPerPartWithinEightyColumns) {
     const std::string text =
-        SweepPrintedText(Sweep(TypedMolecule(testing::ArgonTexts()), {298.15, 298.15, 1}));
+        SweepPrintedText(Sweep(TypedMolecule(ArgonTexts()), {298.15, 298.15, 1}));
     EXPECT_TRUE(text.starts_with(
         "translational\n"
         "         T           Cp            S  H-H(298.15)  -[G-H(298.15)]/T            G\n"
