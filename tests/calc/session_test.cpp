@@ -15,7 +15,7 @@ using namespace moltherm::testing;
 const std::string kStamp = kReportDate + "  " + kReportTime;
 
 // "Calc" starts the tables afresh.
-TEST(CalcSession, CalcThenNewTGivesTheWorkedReport) {
+TEST(CalcSession, CalcThenNewTGivesTheWorkedReportAndNewTRereadsItsBoxes) {
     const CalcInputTexts cl2 = Cl2Texts();
     CalcSession session = CalculatedSession(cl2);
     ASSERT_TRUE(session.AddTable("1000", cl2.vibDegeneracies, cl2.elecDegeneracies));
@@ -32,6 +32,14 @@ TEST(CalcSession, CalcThenNewTGivesTheWorkedReport) {
         EXPECT_NE(water.record().summaryText.find(line), std::string::npos) << line;
     ASSERT_TRUE(session.Calc(cl2, kStamp));
     EXPECT_EQ(session.record().tableText, kCl2Tables.substr(0, kCl2Tables.find("1000.00K")));
+    // "New T" stores the temperature it read, even a refused one, and rereads the degeneracies.
+    EXPECT_FALSE(session.AddTable("-1", cl2.vibDegeneracies, cl2.elecDegeneracies));
+    EXPECT_EQ(session.record().temperature, -1.0);
+    const std::vector<std::string> bad = {"x"};
+    EXPECT_EQ(session.AddTable("500", bad, cl2.elecDegeneracies).error(), "Invalid degeneracy");
+    const std::vector<std::string> two = {"2"};
+    ASSERT_TRUE(session.AddTable("500", cl2.vibDegeneracies, two));
+    EXPECT_NEAR(session.results().elec.s, 8.3145112119486 * std::log(2.0), 1e-12);
 }
 
 class NewTRefusals : public ::testing::TestWithParam<Json> {};
@@ -48,18 +56,6 @@ TEST_P(NewTRefusals, KeepTheTables) {
 
 INSTANTIATE_TEST_SUITE_P(CalcSession, NewTRefusals, ::testing::ValuesIn(DataRows("new_t_refusals")),
                          RowName);
-
-TEST(CalcSession, NewTStoresTheTemperatureReadAndRereadsDegeneracies) {
-    const CalcInputTexts cl2 = Cl2Texts();
-    CalcSession session = CalculatedSession(cl2);
-    EXPECT_FALSE(session.AddTable("-1", cl2.vibDegeneracies, cl2.elecDegeneracies));
-    EXPECT_EQ(session.record().temperature, -1.0);  // a refused number is still stored
-    const std::vector<std::string> bad = {"x"};
-    EXPECT_EQ(session.AddTable("500", bad, cl2.elecDegeneracies).error(), "Invalid degeneracy");
-    const std::vector<std::string> two = {"2"};
-    ASSERT_TRUE(session.AddTable("500", cl2.vibDegeneracies, two));
-    EXPECT_NEAR(session.results().elec.s, 8.3145112119486 * std::log(2.0), 1e-12);
-}
 
 // The summary names the standard state in force, and only it changes.
 TEST(CalcSession, SummaryNamesTheStandardState) {
