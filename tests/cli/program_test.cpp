@@ -56,9 +56,7 @@ class UsageLine : public ::testing::TestWithParam<Json> {};
 
 TEST_P(UsageLine, IsOneLineAndStatus2) {
     const Json& c = GetParam();
-    const std::string argText = c["args"];
-    std::vector<std::string> args =
-        argText.empty() ? std::vector<std::string>{} : Split(argText, " ");
+    std::vector<std::string> args = Split(c["args"], " ");
     for (std::string& arg : args)
         if (arg == "hcl.json" || arg == "molecules.json") arg = ExamplePath(arg);
     EXPECT_EQ(RunInProcess(args, c["input"].get<std::string>()),
