@@ -54,7 +54,7 @@ TEST(ReadCalcInput, AtomReadsNoRotationalOrVibrationalBox) {
     EXPECT_EQ(Read(ar, data), "Invalid electronic energy");
 }
 
-TEST(ReadCalcInput, StoresFieldsUpToTheFailureAndCoefficientsOnlyAfterAllPassed) {
+TEST(ReadCalcInput, StoresFieldsUpToTheFailureCoefficientsAfterAllPassedAndResizesArrays) {
     CalcInputTexts hcl = HclTexts();
     hcl.wavenumbers = {"bad"};
     MolecularData data;
@@ -68,13 +68,10 @@ TEST(ReadCalcInput, StoresFieldsUpToTheFailureAndCoefficientsOnlyAfterAllPassed)
     EXPECT_EQ(std::pair(data.molarMass, data.rotConst1), std::pair(0.5, 99.0));  // never reached
     EXPECT_EQ(Read(HclTexts(), data), "");
     EXPECT_EQ(data.rotExponent, 1.0);
-}
-
-TEST(ReadCalcInput, NonlinearMoleculeResizesLevelAndRowArrays) {
-    CalcInputTexts w = WaterTexts();
+    // A nonlinear molecule resizes the level and row arrays.
+    w = WaterTexts();
     w.energies = {"0", "500", "1000"};
     w.elecDegeneracies = {"1", "2", "3"};
-    MolecularData data;
     ASSERT_EQ(Read(w, data), "");
     EXPECT_EQ(std::tuple(data.rotExponent, data.rotConst2, data.elecEnergy, data.vibFreq.size(),
                          data.vibFreq[1], data.vibFreq[3]),

@@ -61,11 +61,10 @@ INSTANTIATE_TEST_SUITE_P(CalcSession, NewTRefusals, ::testing::ValuesIn(DataRows
 TEST(CalcSession, SummaryNamesTheStandardState) {
     CalcSession session;
     ThermoOptions options;
-    options.standardState.value = 50;
-    options.standardState.unit = PressureUnit::kKPa;
+    options.standardState = {StandardState::Kind::kPressure, 50, PressureUnit::kKPa};
     session.SetOptions(options);
     session.record().nModes = 1;
-    ASSERT_TRUE(session.Calc(HclTexts(), kReportDate + "  " + kReportTime));
+    ASSERT_TRUE(session.Calc(HclTexts(), kStamp));
     std::string expected = kHclSummary;
     const std::string plain = "All data for 1 mole at 1 bar.";
     ASSERT_NE(expected.find(plain), std::string::npos);
