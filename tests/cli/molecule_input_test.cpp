@@ -8,8 +8,6 @@
 namespace moltherm::cli::testing {
 namespace {
 
-using moltherm::testing::Json;
-
 // A row's text: a list joins its pieces, a piece [text, n] standing for n copies of text.
 std::string Text(const Json& text) {
     if (text.is_string()) return text;
@@ -31,8 +29,7 @@ TEST_P(RefusedMolecule, IsOneLineOnStandardError) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, RefusedMolecule,
-                         ::testing::ValuesIn(moltherm::testing::DataRows("cli_refused_molecules")),
-                         moltherm::testing::RowName);
+                         ::testing::ValuesIn(DataRows("cli_refused_molecules")), RowName);
 
 // Water as a geometry only.
 const std::string kWaterGeometry =

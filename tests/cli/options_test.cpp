@@ -6,9 +6,6 @@
 namespace moltherm::cli::testing {
 namespace {
 
-using moltherm::testing::DataRows;
-using moltherm::testing::Json;
-
 class OptionFlags : public ::testing::TestWithParam<Json> {};
 
 TEST_P(OptionFlags, AreAppliedAndNamed) {
@@ -27,7 +24,7 @@ TEST_P(OptionFlags, AreAppliedAndNamed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, OptionFlags, ::testing::ValuesIn(DataRows("cli_option_flags")),
-                         moltherm::testing::RowName);
+                         RowName);
 
 // Ranges expand in place, single values keep their text, range points are exact texts.
 TEST(TemperatureRanges, ExpandInOrderAmongSingleValues) {

@@ -6,11 +6,6 @@
 namespace moltherm::cli::testing {
 namespace {
 
-using moltherm::testing::DataRows;
-using moltherm::testing::Json;
-using moltherm::testing::RowName;
-using namespace std::string_literals;
-
 // The summary above kCl2Tables.
 const std::string kCl2Summary =
     "Moltherm Calculation   12/5/2026  3:04:05 AM\r\nGas phase linear molecule Cl2.\r\n"

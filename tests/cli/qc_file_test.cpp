@@ -6,8 +6,6 @@
 namespace moltherm::cli::testing {
 namespace {
 
-using moltherm::testing::Json;
-
 const std::string kMethane = std::string(MOLTHERM_TEST_DATA) + "/gaussian/methane.log";
 
 // The methane job with its first frequency printed negative, or cut before its frequencies.
@@ -102,9 +100,8 @@ TEST_P(MoleculeFormat, RoundTripGivesTheSameReport) {
     EXPECT_EQ(direct.exitCode, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, MoleculeFormat,
-                         ::testing::ValuesIn(moltherm::testing::DataRows("cli_round_trips")),
-                         moltherm::testing::RowName);
+INSTANTIATE_TEST_SUITE_P(Cli, MoleculeFormat, ::testing::ValuesIn(DataRows("cli_round_trips")),
+                         RowName);
 
 }  // namespace
 }  // namespace moltherm::cli::testing
