@@ -4,32 +4,23 @@
 
 #include "calc/molecule_json.h"
 
+#include "tests/support/data_rows.h"
 #include "tests/support/worked_examples.h"
 
 namespace moltherm {
 namespace {
 
-struct Refused {
-    const char* name;
-    std::string text;
-    std::string message;
-};
-
-class MoleculeJsonRefuses : public ::testing::TestWithParam<Refused> {};
+class MoleculeJsonRefuses : public ::testing::TestWithParam<testing::Json> {};
 
 TEST_P(MoleculeJsonRefuses, WithOneLine) {
-    const auto read = ReadMoleculeJson(GetParam().text, {});
+    const auto read = ReadMoleculeJson(GetParam()["text"].get<std::string>(), {});
     ASSERT_FALSE(read.has_value());
-    EXPECT_EQ(read.error(), GetParam().message);
+    EXPECT_EQ(read.error(), GetParam()["message"]);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Calc, MoleculeJsonRefuses, ::testing::Values(
-    Refused{"NameNotAString", R"({"name": 5, "atoms": 1, "molar_mass": 4})", "name: expected a string, got a number"},
-    Refused{"MolarMassBeyondADouble", R"({"name": "X", "atoms": 1, "molar_mass": 1e999})", "Invalid molar mass"},
-    Refused{"SyntaxError", "[\n {\"a\": }]", "not valid JSON: syntax error while parsing value - unexpected '}'; expected '[', '{', or a literal (line 2, column 8)"}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Calc, MoleculeJsonRefuses,
+                         ::testing::ValuesIn(testing::DataRows("molecule_json_refusals")),
+                         testing::RowName);
 
 TEST(MoleculeJson, WrittenGeometryReadsBack) {
     const auto water = ReadMoleculeJson(R"({"name": "W", "geometry": [

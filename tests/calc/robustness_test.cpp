@@ -54,9 +54,7 @@ TEST(Robustness, MutatedBoxTextsGiveAMessageOrFiniteTables) {
             for (std::string& box : *list)
                 if (rng() % 6 == 0) box = mutate(box);
         CalcSession session;
-        session.record().nModes =
-            static_cast<std::int16_t>(std::max<std::size_t>(1, t.wavenumbers.size()));
-        session.record().lastLevel = static_cast<std::int16_t>(t.energies.size() - 1);
+        session.record() = RecordOf(t);
         const auto calc = session.Calc(t, "stamp");
         if (!calc) {
             EXPECT_FALSE(calc.error().empty());

@@ -6,21 +6,21 @@
 #include <sstream>
 
 #include "calc/sweep_text.h"
+#include "tests/support/data_rows.h"
 #include "tests/support/worked_examples.h"
 
 namespace moltherm {
 namespace {
 
 const PhysicalConstants kConstants;
-using testing::TypedMolecule;
-const auto kName = [](const auto& info) { return std::string(info.param.name); };
+using namespace moltherm::testing;
 
 Molecule Hcl() {
-    return TypedMolecule(testing::HclTexts());
+    return TypedMolecule(HclTexts());
 }
 // Water with a low-lying excited level, so that every part has a heat capacity.
 Molecule Water() {
-    CalcInputTexts water = testing::WaterTexts();
+    CalcInputTexts water = WaterTexts();
     water.energies = {"0", "400"};
     water.elecDegeneracies = {"1", "2"};
     return TypedMolecule(water);
@@ -41,25 +41,22 @@ ThermoOptions QuasiRrho() {
     return o;
 }
 
-struct IdentityCase {
-    const char* name;
-    Molecule molecule;
-    ThermoOptions options;
-    double rotationalCp;  // in units of R
-};
-
-class SweepIdentities : public ::testing::TestWithParam<IdentityCase> {};
+class SweepIdentities : public ::testing::TestWithParam<Json> {};
 
 // Per part: H-H(298.15) vanishes at 298.15 K, its slope is Cp, -[G-H(298.15)]/T is
 // S - (H-H(298.15))/T, and translation and rotation have their classical Cp.
 TEST_P(SweepIdentities, HoldPerPart) {
-    const IdentityCase& c = GetParam();
+    const Json& c = GetParam();
+    const Molecule m = c["molecule"] == "Ar"    ? TypedMolecule(ArgonTexts())
+                       : c["molecule"] == "HCl" ? Hcl()
+                                                : Water();
+    const ThermoOptions options = c["quasiRrho"] ? QuasiRrho() : ThermoOptions{};
     const double R = kConstants.gasConst;
-    for (const SweepRow& row : Sweep(c.molecule, {298.15, 298.15, 1}, c.options))
+    for (const SweepRow& row : Sweep(m, {298.15, 298.15, 1}, options))
         for (const SweepValues& v : row.parts) EXPECT_EQ(v.hMinusHRef, 0);
     for (const double t : {60.0, 298.15, 750.0, 2500.0}) {
         const double d = 0.01;
-        const auto rows = Sweep(c.molecule, {t - d, t + d, d}, c.options);
+        const auto rows = Sweep(m, {t - d, t + d, d}, options);
         ASSERT_EQ(rows.size(), t == 298.15 ? 3u : 4u);
         const std::size_t mid = t <= 298.15 ? 1 : 2;
         ASSERT_EQ(rows[mid].temperature, t);
@@ -72,66 +69,32 @@ TEST_P(SweepIdentities, HoldPerPart) {
             EXPECT_NEAR(v.gibbsFunction, v.s - v.hMinusHRef * 1000 / t, 1e-9 * (std::abs(v.s) + 1));
         }
         EXPECT_NEAR(rows[mid][SweepPart::kTranslational].cp, 2.5 * R, 1e-9);
-        EXPECT_NEAR(rows[mid][SweepPart::kRotational].cp, c.rotationalCp * R, 1e-9);
+        EXPECT_NEAR(rows[mid][SweepPart::kRotational].cp, Number(c["rotationalCp"]) * R, 1e-9);
     }
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Molecules, SweepIdentities, ::testing::Values(
-    IdentityCase{"Argon", TypedMolecule(testing::ArgonTexts()), {}, 0}, IdentityCase{"Hcl", Hcl(), {}, 1},
-    IdentityCase{"WaterWithExcitedLevel", Water(), {}, 1.5},
-    IdentityCase{"WaterQuasiRrhoWithZpe", Water(), QuasiRrho(), 1.5}), kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Molecules, SweepIdentities,
+                         ::testing::ValuesIn(DataRows("sweep_identities")), RowName);
 
 // The temperatures of a range, or the refusal of the sweep over it.
-struct GridCase {
-    const char* name;
-    TemperatureRange range;
-    std::vector<double> temperatures;
-    const char* message = "";
-    double molarMass = 36.461;
-};
-
-class SweepGrid : public ::testing::TestWithParam<GridCase> {};
+class SweepGrid : public ::testing::TestWithParam<Json> {};
 
 TEST_P(SweepGrid, IncludesTheReferenceInOrderOrSaysWhyNot) {
-    const GridCase& c = GetParam();
-    Molecule m = Hcl();
-    m.molarMass = c.molarMass;
-    if (*c.message == 0) {
-        const auto temperatures = SweepTemperatures(c.range);
+    const Json& r = GetParam()["range"];
+    const TemperatureRange range{Number(r[0]), Number(r[1]), Number(r[2])};
+    if (!GetParam().contains("message")) {
+        const auto temperatures = SweepTemperatures(range);
         ASSERT_TRUE(temperatures.has_value()) << temperatures.error();
-        EXPECT_EQ(*temperatures, c.temperatures);
+        EXPECT_EQ(*temperatures, GetParam()["temperatures"].get<std::vector<double>>());
         return;
     }
-    const auto rows = ComputeSweep(kConstants, m, {}, c.range);
-    EXPECT_EQ(rows ? "computed" : rows.error(), c.message);
+    Molecule m = Hcl();
+    m.molarMass = GetParam().value("molarMass", m.molarMass);
+    const auto rows = ComputeSweep(kConstants, m, {}, range);
+    EXPECT_EQ(rows ? "computed" : rows.error(), GetParam()["message"]);
 }
 
-const char* const kTooMany = "The range has more than 100,000 points";
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Ranges, SweepGrid, ::testing::Values(
-    GridCase{"ReferenceInserted", {100, 400, 100}, {100, 200, 298.15, 300, 400}},
-    GridCase{"ReferenceOnTheGrid", {98.15, 498.15, 200}, {98.15, 298.15, 498.15}},
-    GridCase{"StopOffTheGrid", {300, 1000, 300}, {298.15, 300, 600, 900}},
-    GridCase{"DecimalStepsStayDecimal", {299.7, 300.01, 0.1}, {298.15, 299.7, 299.8, 299.9, 300}},
-    GridCase{"StopWithinRoundingIncluded", {1, 1.3000000000001, 0.1}, {1, 1.1, 1.2, 1.3000000000001, 298.15}},
-    GridCase{"SinglePoint", {500, 500, 1}, {298.15, 500}},
-    GridCase{"OnlyTheReference", {298.15, 298.15, 5}, {298.15}},
-    GridCase{"ZeroAlone", {0, 0, 1}, {0, 298.15}},
-    GridCase{"SubKelvinDecimalSteps", {0.1, 0.35, 0.1}, {0.1, 0.2, 0.3, 298.15}},
-    GridCase{"WithinRoundingOfTheReference", {298.1500001, 300, 1}, {298.15, 299.1500001}},
-    GridCase{"ZeroStep", {100, 200, 0}, {}, "The step must be above 0 K"},
-    GridCase{"NegativeStep", {100, 200, -10}, {}, "The step must be above 0 K"},
-    GridCase{"Empty", {200, 100, 10}, {}, "The range is empty: Tmax lies below Tmin"},
-    GridCase{"LargestRange", {1, 100000, 1}, {}, "computed"},
-    GridCase{"OnePointTooMany", {1, 100001, 1}, {}, kTooMany},
-    GridCase{"SpanOverflows", {1, 1e300, 1e-300}, {}, kTooMany},
-    GridCase{"NotANumber", {NAN, 200, 10}, {}, "Invalid temperature range"},
-    GridCase{"ZeroKelvin", {0, 200, 100}, {}, "Invalid Temperature at 0 K"},
-    GridCase{"LowestRefusedNamed", {100, 200, 100}, {}, "Invalid molar mass at 100 K", 0}), kName);
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Ranges, SweepGrid, ::testing::ValuesIn(DataRows("sweep_ranges")), RowName);
 
 TEST(SweepCsv, HeaderWithUnitsAndOneLinePerRow) {
     const auto rows = Sweep(Hcl(), {100, 3000, 100});
@@ -162,7 +125,7 @@ TEST(SweepCsv, HeaderWithUnitsAndOneLinePerRow) {
 // give S 0.002 higher. G = 5/2 RT - TS.
 TEST(SweepPrintedText, ABlockPerPartWithinEightyColumns) {
     const std::string text =
-        SweepPrintedText(Sweep(TypedMolecule(testing::ArgonTexts()), {298.15, 298.15, 1}));
+        SweepPrintedText(Sweep(TypedMolecule(ArgonTexts()), {298.15, 298.15, 1}));
     EXPECT_TRUE(text.starts_with(
         "translational\n"
         "         T           Cp            S  H-H(298.15)  -[G-H(298.15)]/T            G\n"

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <ranges>
 #include <sstream>
 
 #include "cli/run.h"
@@ -59,14 +60,11 @@ inline std::string ExamplePath(const std::string& name) {
     return std::string(MOLTHERM_EXAMPLES_DIR) + "/" + name;
 }
 
-// The pieces between the separators; the last one is what follows the last separator.
+// The pieces between the separators, the last one what follows the last separator; none for "".
 inline std::vector<std::string> Split(const std::string& text, const std::string& separator) {
     std::vector<std::string> pieces;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find(separator, start)) != std::string::npos;
-         start = end + separator.size())
-        pieces.push_back(text.substr(start, end - start));
-    pieces.push_back(text.substr(start));
+    for (const auto piece : std::views::split(text, separator))
+        pieces.emplace_back(piece.begin(), piece.end());
     return pieces;
 }
 

@@ -3,50 +3,33 @@
 #include <nlohmann/json.hpp>
 
 #include "tests/cli/cli_test_support.h"
+#include "tests/support/data_rows.h"
 
 namespace moltherm::cli::testing {
 namespace {
 
-std::string Repeat(const std::string& text, int count) {
-    std::string repeated;
-    for (int i = 0; i < count; ++i) repeated += text;
-    return repeated;
+// A row's text: a list joins its pieces, a piece [text, n] standing for n copies of text.
+std::string Text(const Json& text) {
+    if (text.is_string()) return text;
+    std::string joined;
+    for (const Json& piece : text)
+        for (int i = 0; i < (piece.is_string() ? 1 : piece[1].get<int>()); ++i)
+            joined += piece.is_string() ? piece : piece[0];
+    return joined;
 }
 
-struct Broken {
-    const char* name;
-    std::string input;
-    std::string messages;  // each after "moltherm-cli: "
-};
-
 // Each molecule is refused alone: one line on standard error, no output, status 1.
-class RefusedMolecule : public ::testing::TestWithParam<Broken> {};
+class RefusedMolecule : public ::testing::TestWithParam<Json> {};
 
 TEST_P(RefusedMolecule, IsOneLineOnStandardError) {
     std::string err;
-    for (const std::string& line : Split(GetParam().messages, "\n"))
+    for (const std::string& line : Split(Text(GetParam()["messages"]), "\n"))
         err += "moltherm-cli: " + line + "\n";
-    EXPECT_EQ(RunInProcess({"-"}, GetParam().input), (RunResult{1, "", err}));
+    EXPECT_EQ(RunInProcess({"-"}, Text(GetParam()["input"])), (RunResult{1, "", err}));
 }
 
-const std::string kHcl = R"({"name": "HCl", "molar_mass": 36.461, "atoms": 2, )";
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cli, RefusedMolecule, ::testing::Values(
-    // Far deeper than any stack would allow for recursion.
-    Broken{"DeepArray", Repeat("[", 100000) + Repeat("]", 100000), "molecule 1: expected a molecule (an object), got an array"},
-    Broken{"TooManyRows", kHcl + "\"rotational_constants\": [10.59], \"vibrations\": [" + Repeat("{}, ", 32767) + "{}]}", "HCl: vibrations: more than 32767 rows"},
-    Broken{"LongKeyCut", kHcl + "\"\\u0001" + Repeat("k", 60) + "\": 1}", "HCl: unknown key \"\\u0001" + Repeat("k", 39) + "\u2026\""},
-    // Beyond a double is a number like any other; below one it is 0.
-    Broken{"BeyondADouble", R"([1e400, {"name": "Ar", "atoms": 1, "molar_mass": 1e-400}])", "molecule 1: expected a molecule (an object), got a number\nAr: Invalid molar mass"},
-    // The window's message wins when the window refuses a box before the file's problem.
-    Broken{"EmptyNameBeforeMissingLists", R"({"name": "", "atoms": 2, "molar_mass": 28})", "molecule 1: Molecule must be named"},
-    Broken{"ShapeBeforeMolarMass", R"({"name": "HCl", "atoms": 2, "shape": "bent", "molar_mass": "abc"})", R"(HCl: shape: expected "linear" or "nonlinear")"},
-    Broken{"SigmaBeforeWavenumber", kHcl + R"("symmetry_number": 0, "rotational_constants": [10.59], "vibrations": [{"wavenumber": -1}]})", "HCl: symmetry_number: expected a whole number from 1 to 32767"},
-    // A long name is cut short.
-    Broken{"LongUnicodeName", R"({"atoms": 1, "name": ")" + Repeat("\u00e9", 41) + "\"}", Repeat("\u00e9", 40) + "\u2026: No molar mass entered"}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Cli, RefusedMolecule,
+                         ::testing::ValuesIn(DataRows("cli_refused_molecules")), RowName);
 
 // Water as a geometry only.
 const std::string kWaterGeometry =

@@ -6,11 +6,6 @@
 namespace moltherm::cli::testing {
 namespace {
 
-using moltherm::testing::DataRows;
-using moltherm::testing::Json;
-using moltherm::testing::RowName;
-using namespace std::string_literals;
-
 // The summary above kCl2Tables.
 const std::string kCl2Summary =
     "Moltherm Calculation   12/5/2026  3:04:05 AM\r\nGas phase linear molecule Cl2.\r\n"
@@ -56,9 +51,7 @@ class UsageLine : public ::testing::TestWithParam<Json> {};
 
 TEST_P(UsageLine, IsOneLineAndStatus2) {
     const Json& c = GetParam();
-    const std::string argText = c["args"];
-    std::vector<std::string> args =
-        argText.empty() ? std::vector<std::string>{} : Split(argText, " ");
+    std::vector<std::string> args = Split(c["args"], " ");
     for (std::string& arg : args)
         if (arg == "hcl.json" || arg == "molecules.json") arg = ExamplePath(arg);
     EXPECT_EQ(RunInProcess(args, c["input"].get<std::string>()),

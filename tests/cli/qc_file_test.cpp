@@ -1,13 +1,10 @@
 // Frequency-job outputs on the command line, among molecule files: content decides the reader,
 // bad files refuse only themselves.
-#include <nlohmann/json.hpp>
-
 #include "tests/cli/cli_test_support.h"
+#include "tests/support/data_rows.h"
 
 namespace moltherm::cli::testing {
 namespace {
-
-using Json = nlohmann::json;
 
 const std::string kMethane = std::string(MOLTHERM_TEST_DATA) + "/gaussian/methane.log";
 
@@ -74,53 +71,37 @@ TEST(QcFile, AlreadyScaledFrequenciesRefuseASecondFactor) {
               (RunResult{1, "", "moltherm-cli: scaled: " + refusal}));
 }
 
-struct RoundTrip {
-    const char* name;
-    std::vector<std::string> files;  // under the fixtures' folder, or an example
-    std::vector<std::string> options;
-    std::string row;  // a row of the report, or ""
-};
-
-class MoleculeFormat : public ::testing::TestWithParam<RoundTrip> {};
+class MoleculeFormat : public ::testing::TestWithParam<Json> {};
 
 // The molecule file written reads back to the same report, at several temperatures and options.
 TEST_P(MoleculeFormat, RoundTripGivesTheSameReport) {
-    const RoundTrip& c = GetParam();
+    const auto files = GetParam()["files"].get<std::vector<std::string>>();
     std::vector<std::string> args;
-    for (const std::string& file : c.files)
-        args.push_back(file.ends_with(".json") ? ExamplePath(file)
-                                               : std::string(MOLTHERM_TEST_DATA) + "/" + file);
-    if (c.files[0] == "ts.log") args[0] = MethaneCopy("ts.log", true);
-    args.insert(args.end(), c.options.begin(), c.options.end());
+    for (const std::string& file : files)
+        args.push_back(file == "ts.log"          ? MethaneCopy("ts.log", true)
+                       : file.ends_with(".json") ? ExamplePath(file)
+                                                 : std::string(MOLTHERM_TEST_DATA) + "/" + file);
+    for (const Json& option : GetParam()["options"]) args.push_back(option);
     args.insert(args.end(), {"-T", "100:1000:450"});
     std::vector<std::string> asMolecules = args;
     asMolecules.insert(asMolecules.end(), {"--format", "molecule"});
     const RunResult written = RunInProcess(asMolecules);
     ASSERT_EQ(std::pair(written.exitCode, written.err), std::pair(0, std::string()));
     const Json molecules = Json::parse(written.out);
-    ASSERT_EQ(molecules.size(), c.files[0] == "molecules.json" ? 5u : c.files.size());
+    ASSERT_EQ(molecules.size(), files[0] == "molecules.json" ? 5u : files.size());
     // An output's molecule names its program; the array ends its last line.
-    EXPECT_EQ(molecules[0].contains("source"), c.files[0] != "molecules.json");
+    EXPECT_EQ(molecules[0].contains("source"), files[0] != "molecules.json");
     EXPECT_TRUE(written.out.ends_with("}\n]\n"));
     const RunResult direct = RunInProcess(args);
-    EXPECT_NE(direct.out.find(c.row), std::string::npos) << direct.out;
-    args.erase(args.begin(), args.begin() + static_cast<long>(c.files.size()));
+    EXPECT_NE(direct.out.find(GetParam()["row"]), std::string::npos) << direct.out;
+    args.erase(args.begin(), args.begin() + static_cast<long>(files.size()));
     args.insert(args.begin(), "-");
     EXPECT_EQ(RunInProcess(args, written.out), direct);
     EXPECT_EQ(direct.exitCode, 0);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Cli, MoleculeFormat, ::testing::Values(
-    RoundTrip{"Examples", {"molecules.json"}, {}, ""},
-    RoundTrip{"GaussianAndOrca", {"gaussian/methane.log", "orca/dvb_ir_6.0.out"}, {}, ""},
-    RoundTrip{"LinearHessianXtbPsi4Molden", {"orca/HC2Cl_linear.hess", "xtb/g98.out", "psi4/dvb_ir_rhf_1.7.out", "molden/dvb_ir.molden"}, {"--scale", "0.97"}, ""},
-    RoundTrip{"TransitionStateWithADroppedMode", {"gaussian/HCN_triplet.out"}, {"--imaginary", "drop"}, ""},
-    // A dropped mode leaves a transition state with 3N-7 modes; an inverted one counts as real.
-    RoundTrip{"ImaginaryDropped", {"ts.log"}, {"--imaginary", "drop"}, " 1.  1373.54   (2)\n"},
-    RoundTrip{"ImaginaryInverted", {"ts.log"}, {"--imaginary", "invert"}, " 1.  1373.54   (3)\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Cli, MoleculeFormat, ::testing::ValuesIn(DataRows("cli_round_trips")),
+                         RowName);
 
 }  // namespace
 }  // namespace moltherm::cli::testing
