@@ -7,10 +7,6 @@
 
 namespace moltherm {
 
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(CalcInputTexts, name, atomCount, temperature, molarMass,
-                                   energies, sigma, nonlinear, rotConsts, wavenumbers,
-                                   vibDegeneracies, elecDegeneracies)
-
 namespace {
 
 using namespace moltherm::testing;
