@@ -155,6 +155,11 @@ TEST(Thermo, TinyWavenumberKeepsItsDigits) {
     EXPECT_NEAR(r.vib.u / r.RT, 1, 1e-9);
 }
 
+// The faults by name, in their enum's order.
+const char* const kFaults[] = {
+    "Temperature",          "MolarMass", "ElectronicEnergy", "RotationalConstant",
+    "VibrationalFrequency", "AtomCount", "SymmetryNumber",   "Degeneracy"};
+
 // A molecule of a row (see extreme_inputs.json); what a row leaves out is an atom's default.
 Molecule FromRow(const Json& m) {
     Molecule r = Atom(m["molarMass"]);
@@ -173,9 +178,6 @@ Molecule FromRow(const Json& m) {
 class ExtremeInputs : public ::testing::TestWithParam<Json> {};
 
 TEST_P(ExtremeInputs, ComputeOrBlameTheInput) {
-    static const char* const kFaults[] = {
-        "Temperature",          "MolarMass", "ElectronicEnergy", "RotationalConstant",
-        "VibrationalFrequency", "AtomCount", "SymmetryNumber",   "Degeneracy"};
     const Json& e = GetParam();
     const auto r = ComputeThermo(kC, FromRow(e["molecule"]), e["temperature"]);
     EXPECT_EQ(r ? Json() : Json(kFaults[static_cast<int>(r.error())]), e["fault"]);
@@ -306,56 +308,42 @@ TEST(Options, QuasiRrhoAgreesWithTheFormulas) {
 // Cp = dH/dT and S = -dG/dT (q is at constant pressure), by central differences, across
 // contributions, temperatures and options. At constant concentration (constant volume)
 // S = -dA/dT; the quasi-RRHO S and U are interpolated separately, so neither holds there.
-struct Identity {
-    const char* name;
-    Molecule (*molecule)();
-    std::vector<double> temperatures;
-    ThermoOptions options;
-    double Contribution::*entropyFrom;  // null: no entropy identity
-};
+// Options of a row (see identities.json).
+ThermoOptions OptionsFromRow(const Json& o) {
+    ThermoOptions r;
+    if (o.value("atm", false)) r = Pressure(1, PressureUnit::kAtm);
+    if (o.value("molar", false)) r.standardState = kMolar;
+    r.frequencyScale = o.value("scale", 1.0);
+    r.zeroPointEnergy = o.value("zpe", false);
+    if (o.contains("raise")) r.raiseLowModesTo = o["raise"].get<double>();
+    if (o.contains("qrrhoEntropy")) r.qrrhoEntropyCutoff = o["qrrhoEntropy"].get<double>();
+    if (o.contains("qrrhoEnthalpy")) r.qrrhoEnthalpyCutoff = o["qrrhoEnthalpy"].get<double>();
+    return r;
+}
 
-class Identities : public ::testing::TestWithParam<Identity> {};
+class Identities : public ::testing::TestWithParam<Json> {};
 
 TEST_P(Identities, HeatCapacityAndEntropyAreDerivatives) {
-    const Identity& p = GetParam();
-    for (const double T : p.temperatures) {
+    const Json& p = GetParam();
+    const Molecule m = FromRow(p["molecule"]);
+    const ThermoOptions options = OptionsFromRow(p["options"]);
+    double C::*entropyFrom = p["entropyFrom"] == "a" ? &C::a : &C::g;
+    for (const double T : p["temperatures"]) {
         const double dT = T * 1e-5;
-        const ThermoResults up = Ok(p.molecule(), T + dT, p.options),
-                            down = Ok(p.molecule(), T - dT, p.options),
-                            at = Ok(p.molecule(), T, p.options);
+        const ThermoResults up = Ok(m, T + dT, options), down = Ok(m, T - dT, options),
+                            at = Ok(m, T, options);
         for (auto part : {&R::trans, &R::rot, &R::vib, &R::elec, &R::total}) {
             const C u = up.*part, d = down.*part, c = at.*part;
             EXPECT_NEAR((u.h - d.h) / (2 * dT), c.cp, 1e-5 * std::max(1.0, std::abs(c.cp))) << T;
-            if (const auto e = p.entropyFrom) {
-                EXPECT_NEAR(-(u.*e - d.*e) / (2 * dT), c.s, 1e-5 * std::max(1.0, std::abs(c.s)))
-                    << T;
-            }
+            if (p["entropyFrom"].is_null()) continue;
+            EXPECT_NEAR(-(u.*entropyFrom - d.*entropyFrom) / (2 * dT), c.s,
+                        1e-5 * std::max(1.0, std::abs(c.s)))
+                << T;
         }
     }
 }
 
-Molecule LowModeCold() {
-    return Linear(44, 0.39, 2, {{20, 2}});
-}
-const std::vector<double> kThree{120, 298.15, 1500};
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Thermo, Identities, ::testing::Values(
-    Identity{"WaterRoomTemperature", Water, {298.15}, {}, &C::g},
-    Identity{"WaterHot", Water, {2500}, {}, &C::g},
-    Identity{"LowModeCold", LowModeCold, {10}, {}, &C::g},
-    Identity{"TwoLevels", TwoLevelAtom, {400}, {}, &C::g},
-    Identity{"HighLevelCold", TwoLevelAtom, {30}, {}, &C::g},
-    Identity{"Atm", LowMode, kThree, Pressure(1, PressureUnit::kAtm), &C::g},
-    Identity{"Molar", LowMode, kThree, With([](auto& o) { o.standardState = kMolar; }), &C::a},
-    Identity{"Scale", LowMode, kThree, With([](auto& o) { o.frequencyScale = 0.96; }), &C::g},
-    Identity{"Zpe", LowMode, kThree, With([](auto& o) { o.zeroPointEnergy = true; }), &C::g},
-    Identity{"Raise", LowMode, kThree, With([](auto& o) { o.raiseLowModesTo = 100; }), &C::g},
-    Identity{"QuasiEntropy", LowMode, kThree, With([](auto& o) { o.qrrhoEntropyCutoff = 100; }), nullptr},
-    Identity{"QuasiEnergyWithZpe", LowMode, kThree,
-             With([](auto& o) { o.zeroPointEnergy = true; o.qrrhoEnthalpyCutoff = 100; }), nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Thermo, Identities, ::testing::ValuesIn(DataRows("identities")), RowName);
 
 const double kR = kC.gasConst;
 
@@ -476,39 +464,26 @@ TEST(Nasa7Options, AreTheEnginesOptions) {
     EXPECT_NEAR(withZpe.high[5] - plain.high[5], e0 / kR, 1e-9 * e0 / kR);
 }
 
-struct RefusedFit {
-    const char* name;
-    Nasa7Temperatures temperatures;
-    std::optional<double> enthalpyOfFormation;
-    double molarMass;
-    Nasa7Fault fault;
-};
-
-class Nasa7Refusals : public ::testing::TestWithParam<RefusedFit> {};
+class Nasa7Refusals : public ::testing::TestWithParam<Json> {};
 
 TEST_P(Nasa7Refusals, NameTheCause) {
+    const Json& row = GetParam();
     Molecule m = testing::Water();
-    m.molarMass = GetParam().molarMass;
-    const auto fit = FitNasa7(kC, m, GetParam().temperatures, GetParam().enthalpyOfFormation);
+    m.molarMass = row["molarMass"];
+    const Json& t = row["temperatures"];
+    const Json& h = row["enthalpyOfFormation"];
+    const auto fit = FitNasa7(kC, m, {Number(t[0]), Number(t[1]), Number(t[2])},
+                              h.is_null() ? std::optional<double>() : Number(h));
     ASSERT_FALSE(fit.has_value());
-    EXPECT_EQ(fit.error().problem, GetParam().fault.problem);
-    EXPECT_EQ(fit.error().thermo, GetParam().fault.thermo);
+    const char* const problems[] = {"Temperatures", "EnthalpyOfFormation", "Thermo"};
+    const std::string fault = problems[static_cast<int>(fit.error().problem)];
+    EXPECT_EQ(
+        fault == "Thermo" ? fault + " " + kFaults[static_cast<int>(fit.error().thermo)] : fault,
+        row["fault"]);
 }
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr Nasa7Fault kBadRanges{Nasa7Problem::kTemperatures};
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Engine, Nasa7Refusals, ::testing::Values(
-    RefusedFit{"ZeroLow", {0, 1000, 3000}, {}, 18, kBadRanges},
-    RefusedFit{"LowIsMid", {1000, 1000, 3000}, {}, 18, kBadRanges},
-    RefusedFit{"MidAboveHigh", {200, 3000, 1000}, {}, 18, kBadRanges},
-    RefusedFit{"HighBeyondLimit", {200, 1000, 100000.5}, {}, 18, kBadRanges},
-    RefusedFit{"NaNMid", {200, kNaN, 3000}, {}, 18, kBadRanges},
-    RefusedFit{"NaNEnthalpy", kDefault, kNaN, 18, {Nasa7Problem::kEnthalpyOfFormation}},
-    RefusedFit{"Massless", kDefault, {}, 0, {Nasa7Problem::kThermo, ThermoFault::kMolarMass}}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Engine, Nasa7Refusals, ::testing::ValuesIn(DataRows("nasa7_fit_refusals")),
+                         RowName);
 
 struct ReferenceCase {
     const char* name;
