@@ -55,32 +55,19 @@ TEST(ElementLookup, EveryNumberHasItsOwnSymbolAndMassesNearItsMassNumber) {
     for (int z : {-1, 0, 93, 1000}) EXPECT_EQ(ElementByNumber(z), nullptr) << z;
 }
 
-struct FormulaRow {
-    std::string name;
-    std::vector<Atom> atoms;
-    std::string hill;
-};
-
-class HillFormulaOf : public ::testing::TestWithParam<FormulaRow> {};
+class HillFormulaOf : public ::testing::TestWithParam<moltherm::testing::Json> {};
 
 TEST_P(HillFormulaOf, CarbonThenHydrogenThenAlphabetical) {
-    EXPECT_EQ(HillFormula(GetParam().atoms), GetParam().hill);
+    EXPECT_EQ(HillFormula(NamedMolecule(GetParam()["molecule"])), GetParam()["hill"]);
 }
 
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Molecules, HillFormulaOf, ::testing::Values(
-    FormulaRow{"ethane", Geometry("Ethane"), "C2H6"}, FormulaRow{"water", Geometry("Water"), "H2O"},
-    FormulaRow{"HDO_counts_D_as_H", HeavyWater(), "H2O"},
-    FormulaRow{"HCl_without_carbon_is_alphabetical", Geometry("HydrogenChloride"), "ClH"},
-    FormulaRow{"SF6", Geometry("SulfurHexafluoride"), "F6S"}, FormulaRow{"boric_acid", Geometry("BoricAcid"), "BH3O3"},
-    FormulaRow{"HCN_single_atoms_uncounted", Geometry("HydrogenCyanide"), "CHN"},
-    FormulaRow{"CuCN_carbon_first_even_before_Cu", Geometry("CopperCyanide"), "CCuN"},
-    FormulaRow{"CHBrClF", Mol("F 0 0 0 Cl 0 0 1 Br 0 1 0 H 1 0 0 C 1 1 1"), "CHBrClF"},
-    FormulaRow{"C60", Fullerene(), "C60"}, FormulaRow{"argon", {At("Ar", 0, 0, 0)}, "Ar"},
-    FormulaRow{"unknown_element", {At("O", 0, 0, 0), Atom{0, {1, 0, 0}, 1}}, "?O"},
-    FormulaRow{"empty", {}, ""}),
-    [](const auto& info) { return info.param.name; });
-// clang-format on
+INSTANTIATE_TEST_SUITE_P(Molecules, HillFormulaOf,
+                         ::testing::ValuesIn(moltherm::testing::DataRows("hill_formulas")),
+                         moltherm::testing::RowName);
+
+TEST(HillFormula, AnUnknownElementIsAQuestionMark) {
+    EXPECT_EQ(HillFormula(std::vector<Atom>{At("O", 0, 0, 0), Atom{0, {1, 0, 0}, 1}}), "?O");
+}
 
 class RotationalConstantsOf : public ::testing::TestWithParam<moltherm::testing::Json> {};
 

@@ -111,8 +111,10 @@ inline std::vector<Atom> Fullerene() {
     return m;
 }
 
-// A frame of tests/data/geometries.xyz by its name, or one of the molecules built above.
+// A frame of tests/data/geometries.xyz by its name, one of the molecules built above, or atoms
+// written out as Mol writes them.
 inline std::vector<Atom> NamedMolecule(const std::string& name) {
+    if (name.empty() || name.find(' ') != std::string::npos) return Mol(name.c_str());
     if (name == "ArgonAtom") return {At("Ar", 1, 2, 3)};
     if (name == "HeavyWater") return HeavyWater();
     if (name == "MethaneStretched") return MethaneStretched();
