@@ -5,7 +5,6 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <ranges>
 #include <sstream>
 
 #include "cli/run.h"
@@ -63,8 +62,11 @@ inline std::string ExamplePath(const std::string& name) {
 // The pieces between the separators, the last one what follows the last separator; none for "".
 inline std::vector<std::string> Split(const std::string& text, const std::string& separator) {
     std::vector<std::string> pieces;
-    for (const auto piece : std::views::split(text, separator))
-        pieces.emplace_back(piece.begin(), piece.end());
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(separator, start)) != std::string::npos;
+         start = end + separator.size())
+        pieces.push_back(text.substr(start, end - start));
+    if (!text.empty()) pieces.push_back(text.substr(start));
     return pieces;
 }
 
