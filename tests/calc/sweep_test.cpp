@@ -133,6 +133,10 @@ TEST(SweepPrintedText, ABlockPerPartWithinEightyColumns) {
         "    298.15       20.786      154.847        0.000           154.847      -39.970\n"))
         << text;
     EXPECT_NE(text.find("\ntotal\n"), std::string::npos);
+    // A temperature that fills its column stands at the line's start.
+    const Molecule argon = TypedMolecule(ArgonTexts());
+    EXPECT_NE(SweepPrintedText(Sweep(argon, {12345.6789, 12345.6789, 1})).find("\n12345.6789 "),
+              std::string::npos);
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
 }
